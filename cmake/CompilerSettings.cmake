@@ -1,0 +1,20 @@
+# Warnings and sanitizers for every target of the project.
+if(MSVC)
+    add_compile_options(/W4 /utf-8 /permissive-)
+else()
+    add_compile_options(-Wall -Wextra -Wpedantic)
+endif()
+
+if(QUILLASTOR_SANITIZE)
+    if(MSVC)
+        message(FATAL_ERROR "QUILLASTOR_SANITIZE is for GCC and Clang")
+    endif()
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+    set(CMAKE_CXX_COMPILER_LAUNCHER "${CCACHE_PROGRAM}")
+    set(CMAKE_C_COMPILER_LAUNCHER "${CCACHE_PROGRAM}")
+endif()

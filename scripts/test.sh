@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Everything CI checks: installs what is missing, then runs every test stage.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/install-deps.sh"
+"$root/scripts/test-core.sh"
+"$root/scripts/test-fuzz.sh"
+"$root/scripts/test-windows.sh"
+echo "All test stages passed."

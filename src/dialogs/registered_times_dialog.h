@@ -1,0 +1,50 @@
+// The registered-times dialog (template 136): edits up to maxCount durations
+// as labels in an unsorted list box; Add and Edit open the set-time dialog.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/dialog_controls.h"
+#include "platform/dialog_runner.h"
+#include "platform/local_clock.h"
+#include "platform/message_box.h"
+
+struct RegisteredTimesControls {
+    ListBox& list;       // id 1011
+    PushButton& add;     // id 1008
+    PushButton& edit;    // id 1010
+    PushButton& remove;  // id 1009
+    DialogEnder& ender;
+};
+
+class RegisteredTimesDialog {
+public:
+    static constexpr int kTemplateId = 136;
+    static constexpr int kListId = 1011;
+    static constexpr int kAddId = 1008;
+    static constexpr int kDeleteId = 1009;
+    static constexpr int kEditId = 1010;
+
+    RegisteredTimesDialog(DialogRunner& runner, MessageBoxes& messages, const LocalClock& clock);
+
+    void setMaxCount(int32_t count) { maxCount_ = count; }
+    void setTimes(const std::vector<uint32_t>& times);
+    const std::vector<uint32_t>& times() const { return times_; }
+
+    bool onInitDialog(RegisteredTimesControls& controls);
+    void onAdd();
+    void onEdit();
+    void onDelete();
+    void onSelectionChange();
+    void onOk();
+    void onCancel();
+
+private:
+    DialogRunner& runner_;
+    MessageBoxes& messages_;
+    const LocalClock& clock_;
+    RegisteredTimesControls* controls_ = nullptr;
+    int32_t maxCount_ = 0;
+    std::vector<uint32_t> times_;
+};

@@ -1,0 +1,20 @@
+// The font dialog (with its colour choice) and the colour dialog.
+#pragma once
+
+#include <optional>
+
+#include "platform/geometry.h"
+#include "settings/log_font.h"
+
+struct FontChoice {
+    LogFont font;
+    ColorRef color = 0;
+};
+
+class CommonDialogs {
+public:
+    virtual ~CommonDialogs() = default;
+    // nullopt when cancelled.
+    virtual std::optional<FontChoice> chooseFont(const LogFont& initial, ColorRef initialColor) = 0;
+    virtual std::optional<ColorRef> chooseColor(ColorRef initial) = 0;
+};

@@ -1,0 +1,22 @@
+// Whole-file reads and safe replacement of files; the settings file and the
+// help-file lookup go through it so tests can substitute their own.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class FileStore {
+public:
+    virtual ~FileStore() = default;
+    // The file's bytes, or nullopt when it cannot be opened or read.
+    virtual std::optional<std::vector<uint8_t>> readAll(const std::string& path) = 0;
+    // Writes a temporary file beside `path`, flushes it to disk and renames it
+    // over `path`. A failure leaves any existing file untouched and returns
+    // false; so does an existing file that is read-only.
+    virtual bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
+    virtual bool exists(const std::string& path) = 0;
+};
+
+FileStore& systemFileStore();

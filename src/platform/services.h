@@ -1,0 +1,33 @@
+// Everything the countdown window asks of its platform besides its own native
+// window (which arrives with the modal run, see modal_runner.h).
+#pragma once
+
+#include <string>
+
+#include "platform/common_dialogs.h"
+#include "platform/dialog_runner.h"
+#include "platform/file_store.h"
+#include "platform/local_clock.h"
+#include "platform/menu.h"
+#include "platform/message_box.h"
+#include "platform/shell.h"
+#include "platform/sound_player.h"
+#include "platform/system_values.h"
+#include "platform/text_measurer.h"
+#include "platform/tick_source.h"
+
+struct Services {
+    const TickSource& ticks;
+    SystemValues& system;
+    TextMeasurer& text;
+    LocalClock& clock;
+    SoundPlayer& sound;
+    Shell& shell;
+    FileStore& files;
+    MessageBoxes& messages;
+    CommonDialogs& commonDialogs;
+    MenuPresenter& menus;
+    DialogRunner& dialogs;
+    std::string settingsPath;    // where the settings file lives
+    std::string executableDir;   // beside the executable, for the shipped files
+};

@@ -1,0 +1,22 @@
+// System values the window reads, each at the moment it needs it.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/geometry.h"
+
+class SystemValues {
+public:
+    virtual ~SystemValues() = default;
+    // Size of a maximized window on the primary display (SM_CXMAXIMIZED/
+    // SM_CYMAXIMIZED); centring is relative to it, origin (0, 0).
+    virtual Size maximizedWindowSize() const = 0;
+    // Thickness of the sizing frame (SM_CXFRAME/SM_CYFRAME).
+    virtual Size sizingFrame() const = 0;
+    // Drag thresholds (SM_CXDRAG/SM_CYDRAG).
+    virtual Size dragThreshold() const = 0;
+    virtual uint32_t doubleClickTimeMs() const = 0;
+    // Work areas of all displays, screen coordinates.
+    virtual std::vector<Rect> displayWorkAreas() const = 0;
+};

@@ -1,0 +1,29 @@
+// A duration in whole seconds counted down on a TickClock, with the rule for
+// the time the window shows.
+#pragma once
+
+#include <cstdint>
+
+#include "timekeeping/tick_clock.h"
+
+class CountdownTimer {
+public:
+    explicit CountdownTimer(const TickSource& ticks);
+    virtual ~CountdownTimer() = default;
+
+    void start();
+    void pause();
+    void reset();
+    bool isRunning() const;
+    void setDuration(int32_t seconds);
+    int32_t duration() const { return durationSec_; }
+    uint32_t elapsedMs() const;
+    int32_t remainingMs() const;  // negative after expiry
+    bool isFinished() const;      // remainingMs() <= 0
+    int32_t shownMs() const;      // what the display shows, >= 0
+    const TickClock& clock() const { return clock_; }
+
+private:
+    TickClock clock_;
+    int32_t durationSec_ = 0;
+};

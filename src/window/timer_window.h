@@ -1,0 +1,95 @@
+// The generic timer window: a borderless, resizable tool window that shows a
+// time text. It keeps the mechanics (gestures, painting, fitting, start-up);
+// a concrete timer fills in the thirteen virtual operations.
+//
+// The backend creates the native window, calls attach() before any message,
+// then calls the on...() handlers. It passes mouse and timer messages on to
+// its default processing itself, after the handler returns.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/geometry.h"
+#include "platform/services.h"
+#include "platform/window_host.h"
+#include "settings/window_settings.h"
+#include "window/display_state.h"
+
+class TimerWindow {
+public:
+    static constexpr uint32_t kClickTimerId = 16;
+
+    TimerWindow(int templateId, Services& services);
+    virtual ~TimerWindow();
+    TimerWindow(const TimerWindow&) = delete;
+    TimerWindow& operator=(const TimerWindow&) = delete;
+
+    int templateId() const { return templateId_; }
+    void createStateObjects();
+    void attach(WindowHost& host) { host_ = &host; }
+
+    // Message handlers.
+    bool onInitDialog();
+    void onPaint(Canvas& canvas);          // draws the whole client area
+    bool onEraseBackground() { return true; }
+    void onSize(int32_t clientWidth, int32_t clientHeight);
+    virtual void onLButtonDown(Point client) = 0;
+    void onLButtonUp(Point client);
+    void onMouseMove(Point client);
+    virtual void onRButtonDown(Point client) = 0;
+    void onRButtonUp(Point client);
+    virtual void onTimer(uint32_t id) = 0;
+    virtual void onCommand(uint32_t id) = 0;
+    bool onQueryEndSession(bool defaultAnswer);
+    void onOk() {}              // Enter does nothing
+    virtual void onCancel() {}  // Escape and Alt+F4 do nothing
+
+    // The thirteen operations, in their declared order.
+    virtual void saveSettings() = 0;
+    virtual void fitFontToWindow(int32_t width, int32_t height);
+    virtual int32_t timeFormatMode() const = 0;
+    virtual void showContextMenu(int32_t x, int32_t y) = 0;
+    virtual void reset() = 0;
+    virtual void toggleStartStop() = 0;
+    virtual void applyDefaultSettings() = 0;
+    virtual void applyLoadedSettings() = 0;
+    virtual void updateDisplay(bool redraw) = 0;
+    virtual std::string productName() const = 0;
+    virtual std::string versionString() const = 0;
+    virtual std::unique_ptr<DisplayState> createDisplayState() = 0;
+    virtual std::unique_ptr<WindowSettings> createSettings() = 0;
+
+    WindowSettings& settings() { return *settings_; }
+    const DisplayState& displayState() const { return *displayState_; }
+    bool sizingGuard() const { return sizingGuard_; }
+    bool inverted() const { return inverted_; }
+    int32_t clickCount() const { return clickCount_; }
+
+protected:
+    // ... mechanics shared with the concrete window (gestures, fitting,
+    // commands of the display options) are declared by their owners.
+    WindowHost& host() { return *host_; }
+    Services& services_;
+    std::unique_ptr<WindowSettings> settings_;
+    std::unique_ptr<DisplayState> displayState_;
+    Point dragOrigin_{};
+    bool mouseCaptured_ = false;
+    bool dragged_ = false;
+    int32_t clickCount_ = -1;
+    bool inverted_ = false;
+    bool sizingGuard_ = true;
+
+private:
+    int templateId_;
+    WindowHost* host_ = nullptr;
+};
+
+// Placement helpers, also used by the alarm.
+void moveWindowTo(WindowHost& window, int32_t x, int32_t y);
+void setTopmost(WindowHost& window, bool on);
+void centerWindow(WindowHost& window, const SystemValues& system);
+ColorRef invertColor(ColorRef color);
+int32_t underlineThickness(int32_t height);
