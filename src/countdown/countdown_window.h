@@ -1,13 +1,41 @@
 // The countdown timer window: the generic timer window plus the countdown,
 // its alarm, the context menu and the commands.
+//
+// countdown_window.cpp: the shell (settings, start-up, saving);
+// countdown_control.cpp: start, stop, reset, the tick and the alarm;
+// context_menu.cpp and countdown_commands.cpp: the menu and its commands.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "settings/countdown_settings.h"
 #include "timekeeping/countdown_timer.h"
 #include "window/timer_window.h"
+
+// Command ids of the context menu.
+enum CommandId : uint32_t {
+    kCmdTopmost = 32779,
+    kCmdFont = 32780,
+    kCmdBackColor = 32781,
+    kCmdExit = 32783,
+    kCmdStartStop = 32788,
+    kCmdReset = 32789,
+    kCmdUnderline = 32790,
+    kCmdHelp = 32791,
+    kCmdAutoFit = 32792,
+    kCmdSetTime = 32793,
+    kCmdRegisteredTime1 = 32794,
+    kCmdRegisteredTime2 = 32795,
+    kCmdRegisteredTime3 = 32796,
+    kCmdAlarmSound = 32797,
+    kCmdRegisterTimes = 32798,
+    kCmdRegisteredTime4 = 32799,
+    kCmdRegisteredTime5 = 32800,
+    kCmdAutoStart = 32801,
+};
 
 class CountdownWindow : public TimerWindow {
 public:
@@ -16,17 +44,56 @@ public:
     static constexpr uint32_t kFlashTimerId = 48;
 
     explicit CountdownWindow(Services& services);
+    ~CountdownWindow() override;
 
-    // ... handlers and the twelve operations it implements.
+    void onLButtonDown(Point client) override;
+    void onRButtonDown(Point client) override;
+    void onTimer(uint32_t id) override;
+    void onCommand(uint32_t id) override;
+    void onCancel() override {}
+
+    void saveSettings() override;
+    int32_t timeFormatMode() const override;
+    void showContextMenu(int32_t x, int32_t y) override;
+    void reset() override;
+    void toggleStartStop() override;
+    void applyDefaultSettings() override;
+    void applyLoadedSettings() override;
+    void updateDisplay(bool redraw) override;
+    std::string productName() const override;
+    std::string versionString() const override;
+    std::unique_ptr<DisplayState> createDisplayState() override;
+    std::unique_ptr<WindowSettings> createSettings() override;
+
+    void startCountdown();
+    void stopCountdown();
+    void setCountdownDuration(int32_t seconds);
+    void startAlarm();
+    void stopAlarm();
+    void selectRegisteredTime(std::size_t index);
 
     bool alarmActive() const { return alarmActive_; }
     const CountdownTimer& countdown() const { return countdown_; }
     CountdownSettings& countdownSettings();
+    // The menu as it would open now (what showContextMenu shows).
+    MenuModel buildContextMenu() const;
 
 private:
+    void playAlarmSound();
+    void stopAlarmSound();
+    void runSetTimeCommand();
+    void runRegisterTimesCommand();
+    void runHelpCommand();
+    void toggleTopmost();
+    // A shipped file ("NotifySound.wav", "Readme.txt"): the bare name when it
+    // is in the current directory, else the copy beside the executable.
+    std::string shippedFile(const std::string& name) const;
+
     CountdownTimer countdown_;
     bool alarmActive_ = false;
+    bool soundPlaying_ = false;
     int32_t preAlarmLeft_ = 0;
     int32_t preAlarmTop_ = 0;
     std::vector<uint32_t> menuIds_{32794, 32795, 32796, 32799, 32800};
+    DisplayState lastPainted_;
 };

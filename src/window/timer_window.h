@@ -33,7 +33,7 @@ public:
 
     // Message handlers.
     bool onInitDialog();
-    void onPaint(Canvas& canvas);          // draws the whole client area
+    void onPaint(Canvas& canvas);  // composes the whole client area
     bool onEraseBackground() { return true; }
     void onSize(int32_t clientWidth, int32_t clientHeight);
     virtual void onLButtonDown(Point client) = 0;
@@ -45,7 +45,7 @@ public:
     virtual void onCommand(uint32_t id) = 0;
     bool onQueryEndSession(bool defaultAnswer);
     void onOk() {}              // Enter does nothing
-    virtual void onCancel() {}  // Escape and Alt+F4 do nothing
+    virtual void onCancel() {}  // Escape (and Alt+F4) do nothing
 
     // The thirteen operations, in their declared order.
     virtual void saveSettings() = 0;
@@ -69,10 +69,23 @@ public:
     int32_t clickCount() const { return clickCount_; }
 
 protected:
-    // ... mechanics shared with the concrete window (gestures, fitting,
-    // commands of the display options) are declared by their owners.
     WindowHost& host() { return *host_; }
-    Services& services_;
+    Services& services() { return services_; }
+
+    // Gestures: the press half lives in the concrete window (it knows the alarm).
+    void beginPress(Point client);      // count, click timer, capture, origin
+    void endClickSequence();            // click timer expiry: reset after exactly three
+    // Fitting and the display-option commands.
+    Size measureText(const LogFont& font) const;
+    void fitWindowToText();
+    void chooseFont();
+    void chooseBackgroundColor();
+    void toggleUnderline();
+    void toggleAutoFit();
+    void setupTooltip(const std::string& name, const std::string& version);
+    LogFont boldDialogFont();
+    void drawContent(Canvas& canvas, Rect rect);
+
     std::unique_ptr<WindowSettings> settings_;
     std::unique_ptr<DisplayState> displayState_;
     Point dragOrigin_{};
@@ -83,6 +96,7 @@ protected:
     bool sizingGuard_ = true;
 
 private:
+    Services& services_;
     int templateId_;
     WindowHost* host_ = nullptr;
 };
