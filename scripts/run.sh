@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds the timer and starts it: the native Qt program on Linux, or, with
+# --windows, the Windows program under Wine. Without a display it runs on a
+# virtual one (Xvfb) and saves a screenshot.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/install-deps.sh"
+if [ "${1:-}" = "--windows" ]; then
+    exec "$root/scripts/run-windows.sh"
+fi
+exec "$root/scripts/run-qt.sh"
