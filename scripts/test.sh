@@ -4,6 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/install-deps.sh"
+"$root/scripts/check-core-includes.sh"
 "$root/scripts/test-core.sh"
 "$root/scripts/test-fuzz.sh"
 "$root/scripts/test-windows.sh"
