@@ -2,7 +2,9 @@
 // help-file lookup go through it so tests can substitute their own.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,3 +22,8 @@ public:
 };
 
 FileStore& systemFileStore();
+
+// The system store, except that writing a replacement fails once
+// `writableBytes` bytes of it have been written (as a full disk would), so
+// tests can prove that a failed replacement keeps the old file.
+std::unique_ptr<FileStore> systemFileStoreFailingAfter(std::size_t writableBytes);
