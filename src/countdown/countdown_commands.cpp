@@ -1,21 +1,106 @@
-// The command table of the context menu and the commands that open dialogs.
-#include "countdown/countdown_window.h"
+// The command table of the context menu and the commands that belong to the
+// countdown: the set-time and register-times dialogs, the option toggles and
+// the help file.
+#include <optional>
 
-void CountdownWindow::onCommand(uint32_t id) {
-    (void)id;
+#include "countdown/countdown_window.h"
+#include "dialogs/registered_times_dialog.h"
+#include "dialogs/set_time_dialog.h"
+#include "timekeeping/time_text.h"
+
+namespace {
+
+constexpr const char* kHelpFileName = "Readme.txt";
+constexpr const char* kNotFoundSuffix = " が見つかりません。";
+
+int32_t flipped(int32_t option) { return option == 0 ? 1 : 0; }
+
+// Seconds from the time of day `now` until the clock next shows `target`
+// (seconds since midnight); 0 when it shows it now.
+int32_t secondsUntil(int32_t target, const TimeOfDay& now) {
+    int32_t seconds = target - toSeconds(now.hour, now.minute, now.second);
+    if (seconds < 0) seconds += toSeconds(24, 0, 0);
+    return seconds;
 }
 
-void CountdownWindow::runSetTimeCommand() {}
+}  // namespace
 
-void CountdownWindow::runRegisterTimesCommand() {}
+void CountdownWindow::onCommand(uint32_t id) {
+    switch (id) {
+    case kCmdTopmost: toggleTopmost(); break;
+    case kCmdFont: chooseFont(); break;
+    case kCmdBackColor: chooseBackgroundColor(); break;
+    case kCmdUnderline: toggleUnderline(); break;
+    case kCmdAutoFit: toggleAutoFit(); break;
+    case kCmdExit:
+        saveSettings();
+        host().endModal(kDialogOk);
+        break;
+    case kCmdStartStop: toggleStartStop(); break;
+    case kCmdReset:
+        reset();
+        updateDisplay(true);
+        break;
+    case kCmdHelp: runHelpCommand(); break;
+    case kCmdSetTime: runSetTimeCommand(); break;
+    case kCmdRegisteredTime1: selectRegisteredTime(0); break;
+    case kCmdRegisteredTime2: selectRegisteredTime(1); break;
+    case kCmdRegisteredTime3: selectRegisteredTime(2); break;
+    case kCmdRegisteredTime4: selectRegisteredTime(3); break;
+    case kCmdRegisteredTime5: selectRegisteredTime(4); break;
+    case kCmdAlarmSound:
+        countdownSettings().alarmSound = flipped(countdownSettings().alarmSound);
+        break;
+    case kCmdAutoStart:
+        countdownSettings().autoStart = flipped(countdownSettings().autoStart);
+        break;
+    case kCmdRegisterTimes: runRegisterTimesCommand(); break;
+    default: break;
+    }
+}
 
-void CountdownWindow::runHelpCommand() {}
+void CountdownWindow::runSetTimeCommand() {
+    SetTimeDialog dialog(services().messages, services().clock);
+    // The full duration, not what is left of it.
+    dialog.setDuration(countdown().duration());
+    if (services().dialogs.runSetTime(dialog) != kDialogOk) return;
+
+    int32_t seconds = dialog.durationSeconds();
+    // Read the clock after the dialog closes: the user may have taken a while.
+    if (dialog.isClockTime()) seconds = secondsUntil(seconds, services().clock.now());
+    setCountdownDuration(seconds);
+}
+
+void CountdownWindow::runRegisterTimesCommand() {
+    RegisteredTimesDialog dialog(services().dialogs, services().messages, services().clock);
+    dialog.setMaxCount(static_cast<int32_t>(CountdownSettings::kMaxRegisteredTimes));
+    dialog.setTimes(countdownSettings().registeredTimes);
+    if (services().dialogs.runRegisteredTimes(dialog) != kDialogOk) return;
+    // The new list shows in the next menu and is saved at exit.
+    countdownSettings().registeredTimes = dialog.times();
+}
+
+void CountdownWindow::runHelpCommand() {
+    const std::string path = shippedFile(kHelpFileName);
+    if (services().files.exists(path)) {
+        services().shell.open(path);
+        return;
+    }
+    services().messages.show(std::string(kHelpFileName) + kNotFoundSuffix, productName(), kMbOk | kMbIconExclamation);
+}
 
 void CountdownWindow::toggleTopmost() {
-    settings().topmost = settings().topmost ? 0 : 1;
+    settings().topmost = flipped(settings().topmost);
     setTopmost(host(), settings().topmost != 0);
 }
 
 std::string CountdownWindow::shippedFile(const std::string& name) const {
+    // The services are the platform's, not part of this window's state.
+    Services& platform = const_cast<CountdownWindow*>(this)->services();
+    if (platform.files.exists(name)) return name;
+    if (!platform.executableDir.empty()) {
+        const std::string beside = platform.executableDir + "/" + name;
+        if (platform.files.exists(beside)) return beside;
+    }
     return name;
 }
