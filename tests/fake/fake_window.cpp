@@ -1,0 +1,122 @@
+#include <string>
+
+#include "fake/fake_platform.h"
+#include "window/timer_window.h"
+
+namespace {
+std::string pointText(int32_t x, int32_t y) { return std::to_string(x) + "," + std::to_string(y); }
+}
+
+FakeWindow::FakeWindow(FakeTime& time, const FakeSystemValues& system)
+    : templateFont(fakeTemplateFont()), time_(time), system_(system) {}
+
+FakeWindow::~FakeWindow() { time_.killAll(this); }
+
+void FakeWindow::detach() {
+    time_.killAll(this);
+    window_ = nullptr;
+}
+
+void FakeWindow::attach(TimerWindow& window) {
+    window_ = &window;
+    window.attach(*this);
+}
+
+Size FakeWindow::clientSize() const {
+    const Size frame = system_.sizingFrame();
+    return {rect.width() - 2 * frame.cx, rect.height() - 2 * frame.cy};
+}
+
+Point FakeWindow::clientToScreen(Point client) const {
+    const Size frame = system_.sizingFrame();
+    return {rect.left + frame.cx + client.x, rect.top + frame.cy + client.y};
+}
+
+void FakeWindow::moveTo(int32_t x, int32_t y) {
+    log.push_back("moveTo " + pointText(x, y));
+    rect = {x, y, x + rect.width(), y + rect.height()};
+}
+
+void FakeWindow::resizeTo(int32_t width, int32_t height) {
+    log.push_back("resize " + std::to_string(width) + "x" + std::to_string(height));
+    changeSize({rect.left, rect.top, rect.left + width, rect.top + height});
+}
+
+void FakeWindow::place(const Rect& outer) {
+    log.push_back("place " + pointText(outer.left, outer.top) + "," + pointText(outer.right, outer.bottom));
+    changeSize(outer);
+}
+
+void FakeWindow::changeSize(const Rect& next) {
+    const bool sized = next.width() != rect.width() || next.height() != rect.height();
+    rect = next;
+    if (sized && window_) {
+        const Size client = clientSize();
+        window_->onSize(client.cx, client.cy);
+    }
+}
+
+void FakeWindow::setTopmost(bool on) {
+    log.push_back(on ? "topmost 1" : "topmost 0");
+    topmost = on;
+}
+
+void FakeWindow::captureMouse() {
+    log.push_back("capture");
+    captured = true;
+}
+
+void FakeWindow::releaseMouse() {
+    log.push_back("release");
+    captured = false;
+}
+
+void FakeWindow::setTimer(uint32_t id, uint32_t periodMs) {
+    log.push_back("setTimer " + std::to_string(id) + " " + std::to_string(periodMs));
+    time_.setTimer(this, id, periodMs, [this](uint32_t firing) {
+        if (window_) window_->onTimer(firing);
+    });
+}
+
+void FakeWindow::killTimer(uint32_t id) {
+    log.push_back("killTimer " + std::to_string(id));
+    time_.killTimer(this, id);
+}
+
+void FakeWindow::redrawNow() {
+    log.push_back("redraw");
+    ++redraws;
+    lastCanvas = RecordingCanvas{};
+    if (window_) window_->onPaint(lastCanvas);
+}
+
+void FakeWindow::createTooltip(const std::string& text) {
+    log.push_back("tooltip");
+    tooltip = text;
+}
+
+void FakeWindow::endModal(int result) {
+    log.push_back("endModal " + std::to_string(result));
+    endResult = result;
+}
+
+bool FakeWindow::logContains(const std::string& entry) const {
+    for (const auto& e : log)
+        if (e == entry) return true;
+    return false;
+}
+
+int FakeModalRunner::runModal(TimerWindow& window) {
+    ++runs;
+    this->window = makeWindow_();
+    FakeWindow& host = *this->window;
+    host.attach(window);
+    // Creation sends the first size message, before initialisation.
+    const Size client = host.clientSize();
+    window.onSize(client.cx, client.cy);
+    host.log.push_back("init");
+    window.onInitDialog();
+    if (session) session(window, host);
+    host.detach();
+    return host.endResult.value_or(0);
+}
