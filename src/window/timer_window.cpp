@@ -1,0 +1,53 @@
+// The window shell: state objects, initialisation, tooltip, ending the session.
+#include "window/timer_window.h"
+
+#include "resources/texts.h"
+
+TimerWindow::TimerWindow(int templateId, Services& services) : services_(services), templateId_(templateId) {}
+
+TimerWindow::~TimerWindow() {
+    // The settings record goes first, then the snapshot.
+    settings_.reset();
+    displayState_.reset();
+}
+
+void TimerWindow::createStateObjects() {
+    // Before the native window exists: its first size message reads the settings.
+    settings_ = createSettings();
+    displayState_ = createDisplayState();
+}
+
+bool TimerWindow::onInitDialog() {
+    if (settings_->load(services_.files, services_.settingsPath))
+        applyLoadedSettings();
+    else
+        applyDefaultSettings();
+    setTopmost(host(), settings_->topmost != 0);
+    updateDisplay(false);
+    setupTooltip(productName(), versionString());
+    sizingGuard_ = false;
+    return true;
+}
+
+bool TimerWindow::onQueryEndSession(bool defaultAnswer) {
+    if (!defaultAnswer) return false;
+    saveSettings();
+    return true;
+}
+
+void TimerWindow::setupTooltip(const std::string& name, const std::string& version) {
+    std::string text = name;
+    text += kTooltipVersionPrefix;
+    text += version;
+    text += kTooltipLineBreak;
+    text += kTooltipStartStop;
+    text += kTooltipReset;
+    text += kTooltipMove;
+    host().createTooltip(text);
+}
+
+LogFont TimerWindow::boldDialogFont() {
+    LogFont font = host().dialogFont();
+    font.lfWeight = 700;
+    return font;
+}
