@@ -1,0 +1,74 @@
+// The countdown window's shell: its records, first-run set-up, loaded
+// settings, saving and identity.
+#include "countdown/countdown_window.h"
+
+#include "resources/texts.h"
+#include "timekeeping/time_text.h"
+
+namespace {
+
+bool intersects(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// A window that touches no display (its monitor was unplugged) has no
+// taskbar button to bring it back; such a window is centred instead.
+bool reachable(const Rect& window, const std::vector<Rect>& workAreas) {
+    if (workAreas.empty()) return true;  // the platform cannot tell
+    for (const Rect& area : workAreas)
+        if (intersects(window, area)) return true;
+    return false;
+}
+
+}  // namespace
+
+CountdownWindow::CountdownWindow(Services& services)
+    : TimerWindow(kTemplateId, services), countdown_(services.ticks) {}
+
+CountdownWindow::~CountdownWindow() = default;
+
+CountdownSettings& CountdownWindow::countdownSettings() { return static_cast<CountdownSettings&>(settings()); }
+
+std::unique_ptr<WindowSettings> CountdownWindow::createSettings() { return std::make_unique<CountdownSettings>(); }
+
+std::unique_ptr<DisplayState> CountdownWindow::createDisplayState() { return std::make_unique<DisplayState>(); }
+
+int32_t CountdownWindow::timeFormatMode() const { return kClockFormatMode; }
+
+std::string CountdownWindow::productName() const { return std::string(kProductName); }
+
+std::string CountdownWindow::versionString() const { return std::string(kVersionString); }
+
+void CountdownWindow::applyDefaultSettings() {
+    CountdownSettings& options = countdownSettings();
+    options.topmost = 0;
+    options.reserved = 32;
+    // The font first, then the size from it, then the centre from that size.
+    options.setFont(boldDialogFont());
+    if (options.autoFit != 0) fitWindowToText();
+    centerWindow(host(), services().system);
+    options.textColor = 0x00FFFFFF;
+    options.backColor = 0x00FF8080;
+    options.autoStart = 1;
+    countdown_.setDuration(180);
+    for (uint32_t seconds : {180u, 600u, 3600u}) options.registeredTimes.push_back(seconds);
+}
+
+void CountdownWindow::applyLoadedSettings() {
+    const Rect stored = settings().windowRect;
+    host().place(stored);
+    if (!reachable(stored, services().system.displayWorkAreas())) centerWindow(host(), services().system);
+    countdown_.setDuration(countdownSettings().countdownSeconds);
+}
+
+void CountdownWindow::saveSettings() {
+    CountdownSettings& options = countdownSettings();
+    options.countdownSeconds = countdown_.duration();
+    Rect rect = host().windowRect();
+    if (alarmActive_) {
+        // The alarm centred the window; keep the user's place with today's size.
+        rect = Rect{preAlarmLeft_, preAlarmTop_, preAlarmLeft_ + rect.width(), preAlarmTop_ + rect.height()};
+    }
+    options.windowRect = rect;
+    options.save(services().files, services().settingsPath);
+}

@@ -1,0 +1,13 @@
+#include "countdown/timer_app.h"
+
+#include "countdown/countdown_window.h"
+
+bool TimerApp::run(Services& services, ModalRunner& runner) {
+    {
+        CountdownWindow window(services);
+        // The state objects exist before the native window's first size message.
+        window.createStateObjects();
+        runner.runModal(window);
+    }
+    return false;
+}
