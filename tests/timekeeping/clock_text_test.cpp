@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "timekeeping/time_text.h"
+
+namespace {
+
+struct ClockCase {
+    int32_t ms;
+    const char* text;
+};
+
+class FormatTimeTest : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(FormatTimeTest, PrintsHoursMinutesSeconds) {
+    EXPECT_EQ(formatTime(GetParam().ms, kClockFormatMode), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FormatTimeTest,
+                         ::testing::Values(ClockCase{0, "0:00:00"}, ClockCase{999, "0:00:00"},
+                                           ClockCase{1000, "0:00:01"}, ClockCase{59999, "0:00:59"},
+                                           ClockCase{180000, "0:03:00"}, ClockCase{3599999, "0:59:59"},
+                                           ClockCase{3600000, "1:00:00"}, ClockCase{3661000, "1:01:01"},
+                                           ClockCase{86399000, "23:59:59"}, ClockCase{36000000, "10:00:00"},
+                                           ClockCase{360000000, "100:00:00"},
+                                           ClockCase{std::numeric_limits<int32_t>::max(), "596:31:23"}));
+
+struct SplitCase {
+    int32_t seconds;
+    int32_t hours;
+    int32_t minutes;
+    int32_t secs;
+};
+
+class SplitTest : public ::testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitTest, SplitsAndJoinsBack) {
+    const SplitCase& c = GetParam();
+    EXPECT_EQ(hoursOf(c.seconds), c.hours);
+    EXPECT_EQ(minutesOf(c.seconds), c.minutes);
+    EXPECT_EQ(secondsOf(c.seconds), c.secs);
+    EXPECT_EQ(toSeconds(c.hours, c.minutes, c.secs), c.seconds);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SplitTest,
+                         ::testing::Values(SplitCase{0, 0, 0, 0}, SplitCase{59, 0, 0, 59}, SplitCase{60, 0, 1, 0},
+                                           SplitCase{3599, 0, 59, 59}, SplitCase{3661, 1, 1, 1},
+                                           SplitCase{86399, 23, 59, 59}, SplitCase{90000, 25, 0, 0},
+                                           SplitCase{2147483647, 596523, 14, 7},
+                                           // truncation toward zero, remainder with the dividend's sign
+                                           SplitCase{-61, 0, -1, -1}, SplitCase{-3661, -1, -1, -1}));
+
+TEST(ToSecondsTest, TakesPartsWithoutRangeCheck) {
+    EXPECT_EQ(toSeconds(0, 2, 120), 240);
+    EXPECT_EQ(toSeconds(0, 90, 0), 5400);
+    EXPECT_EQ(toSeconds(1, -1, 0), 3540);
+}
+
+TEST(ToSecondsTest, OutOfRangeSumsWrap) {
+    EXPECT_EQ(toSeconds(1000000, 0, 0), -694967296);  // 3.6e9 - 2^32
+    EXPECT_EQ(toSeconds(std::numeric_limits<int32_t>::max(), 0, 0), -3600);
+    EXPECT_EQ(toSeconds(0, 0, std::numeric_limits<int32_t>::max()) , std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(toSeconds(0, 1, std::numeric_limits<int32_t>::max()), std::numeric_limits<int32_t>::min() + 59);
+}
+
+}  // namespace
