@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/dialog_controls.h"
@@ -32,6 +33,8 @@ public:
     void setTimes(const std::vector<uint32_t>& times);
     const std::vector<uint32_t>& times() const { return times_; }
 
+    // Handlers the backend calls while the dialog runs. onInitDialog comes
+    // first; after the dialog has ended the others do nothing.
     bool onInitDialog(RegisteredTimesControls& controls);
     void onAdd();
     void onEdit();
@@ -41,6 +44,11 @@ public:
     void onCancel();
 
 private:
+    std::optional<int> selection() const;  // none, or an index inside the list
+    void updateButtons();
+    std::optional<int32_t> askDuration(int32_t prefill);  // nested set-time dialog
+    void end(int result);
+
     DialogRunner& runner_;
     MessageBoxes& messages_;
     const LocalClock& clock_;

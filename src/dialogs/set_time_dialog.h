@@ -28,13 +28,18 @@ public:
     bool isClockTime() const { return clockTimeMode_; }
     bool clockTimeAllowed() const { return clockTimeAllowed_; }
 
-    // Handlers the backend calls while the dialog runs.
+    // Handlers the backend calls while the dialog runs. onInitDialog comes
+    // first; after the dialog has ended the others do nothing.
     bool onInitDialog(SetTimeControls& controls);
     void onClockTimeClicked();
     void onOk();
     void onCancel();
 
 private:
+    bool checkBoxTicked() const;
+    void applyMode();
+    void end(int result);
+
     MessageBoxes& messages_;
     const LocalClock& clock_;
     SetTimeControls* controls_ = nullptr;
