@@ -15,7 +15,8 @@
 //    resizeTo and place call onSize when the client size changes, redrawNow
 //    calls onPaint with a fresh RecordingCanvas (kept in lastCanvas).
 //  - Text: FakeTextMeasurer gives cx = length * h * widthPercent / 100 and
-//    cy = h for the requested height h (h <= 0 measures as defaultHeight).
+//    cy = h * heightPercent / 100 for the requested height h (h <= 0
+//    measures as defaultHeight).
 //    fitLimit: heights above it come back far too large to fit. growthCap:
 //    heights above it measure as the cap (a font that stops growing).
 //    Every measured height is appended to `heights`.
@@ -95,6 +96,7 @@ public:
     Size measure(const LogFont& font, const std::string& utf8) const override;
 
     int32_t widthPercent = 50;
+    int32_t heightPercent = 100;
     int32_t defaultHeight = 16;
     std::optional<int32_t> fitLimit;
     std::optional<int32_t> growthCap;

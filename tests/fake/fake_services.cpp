@@ -7,7 +7,7 @@ Size FakeTextMeasurer::measure(const LogFont& font, const std::string& utf8) con
     if (fitLimit && h > *fitLimit) return {1 << 24, 1 << 24};
     if (growthCap && h > *growthCap) h = *growthCap;
     const auto len = static_cast<int32_t>(utf8.size());
-    return {len * h * widthPercent / 100, h};
+    return {len * h * widthPercent / 100, h * heightPercent / 100};
 }
 
 std::optional<std::vector<uint8_t>> FakeFileStore::readAll(const std::string& path) {

@@ -21,17 +21,17 @@ public:
     }
     void onCommand(uint32_t) override {}
 
-    void saveSettings() override { calls.push_back("save"); }
+    void saveSettings() override { note("save"); }
     int32_t timeFormatMode() const override { return kClockFormatMode; }
     void showContextMenu(int32_t x, int32_t y) override {
         calls.push_back("menu " + std::to_string(x) + "," + std::to_string(y));
     }
-    void reset() override { calls.push_back("reset"); }
-    void toggleStartStop() override { calls.push_back("toggle"); }
-    void applyDefaultSettings() override { calls.push_back("defaults"); }
-    void applyLoadedSettings() override { calls.push_back("loaded"); }
+    void reset() override { note("reset"); }
+    void toggleStartStop() override { note("toggle"); }
+    void applyDefaultSettings() override { note("defaults"); }
+    void applyLoadedSettings() override { note("loaded"); }
     void updateDisplay(bool redraw) override {
-        calls.push_back(redraw ? "update 1" : "update 0");
+        note(redraw ? "update 1" : "update 0");
         displayState_->assign(shown);
     }
     std::string productName() const override { return "Probe"; }
@@ -48,6 +48,13 @@ public:
 
     void setInverted(bool on) { inverted_ = on; }
     void setSizingGuard(bool on) { sizingGuard_ = on; }
+
+    // Calls go to `calls` and, for ordering against the window's own
+    // calls, into the fake window's log.
+    void note(const std::string& call) {
+        calls.push_back(call);
+        if (auto* fake = dynamic_cast<FakeWindow*>(&host())) fake->log.push_back(call);
+    }
 
     DisplayState shown;  // what updateDisplay puts into the snapshot
     std::vector<std::string> calls;

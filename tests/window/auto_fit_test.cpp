@@ -1,0 +1,239 @@
+// Fitting the font to the window and the window to the text. The fake
+// measures the sample "00:00:00" as 4h wide and h high for a height h.
+#include <gtest/gtest.h>
+
+#include "window/probe_window.h"
+
+namespace {
+
+class AutoFit : public ::testing::Test, public ProbeSetup {
+protected:
+    AutoFit() {
+        LogFont font = fakeTemplateFont();
+        font.lfHeight = 20;
+        font.lfWeight = 700;
+        window.settings().setFont(font);
+        platform.text.heights.clear();
+    }
+    int32_t storedHeight() { return window.settings().logFont().lfHeight; }
+    void setSnapshotUnderline(int32_t underline) {
+        window.shown.underline = underline;
+        window.updateDisplay(false);
+    }
+};
+
+TEST_F(AutoFit, TheSampleHasTwoHourDigits) {
+    window.measureText(window.settings().logFont());
+    ASSERT_EQ(platform.text.texts.size(), 1u);
+    EXPECT_EQ(platform.text.texts[0], "00:00:00");
+}
+
+TEST_F(AutoFit, WorkedSequences) {
+    struct Row {
+        const char* name;
+        std::optional<int32_t> fitLimit;
+        int32_t underline;
+        std::vector<int32_t> tried;
+        int32_t stored;
+    };
+    const Row table[] = {
+        {"height equals request", std::nullopt, 0, {60, 160, 80, 40, 60, 70, 65, 62, 61, 60, 60}, 60},
+        {"up to 57 fits", 57, 0, {60, 30, 45, 52, 56, 58, 57, 57}, 57},
+    };
+    for (const Row& row : table) {
+        platform.text.heights.clear();
+        platform.text.fitLimit = row.fitLimit;
+        setSnapshotUnderline(row.underline);
+        window.fitFontToWindow(1000, 60);
+        EXPECT_EQ(platform.text.heights, row.tried) << row.name;
+        EXPECT_EQ(storedHeight(), row.stored) << row.name;
+    }
+}
+
+TEST_F(AutoFit, TheBandIsReservedFromTheSnapshotNotTheOption) {
+    window.settings().underline = 0;
+    setSnapshotUnderline(1);
+    window.fitFontToWindow(1000, 60);
+    EXPECT_EQ(storedHeight(), 55);
+    window.settings().underline = 1;
+    setSnapshotUnderline(0);
+    window.fitFontToWindow(1000, 60);
+    EXPECT_EQ(storedHeight(), 60);
+}
+
+TEST_F(AutoFit, WidthLimitsTheHeight) {
+    window.fitFontToWindow(200, 60);
+    EXPECT_EQ(storedHeight(), 50);
+}
+
+TEST_F(AutoFit, OnlyTheHeightOfTheFontChanges) {
+    LogFont before = window.settings().logFont();
+    window.fitFontToWindow(1000, 60);
+    before.lfHeight = 60;
+    EXPECT_EQ(window.settings().logFont(), before);
+}
+
+TEST_F(AutoFit, NothingFitsInAnEmptyAreaAndZeroIsStored) {
+    window.fitFontToWindow(0, 0);
+    EXPECT_EQ(storedHeight(), 0);
+}
+
+TEST_F(AutoFit, GrowthStopsWhenTheExtentStopsGrowing) {
+    platform.text.growthCap = 30;
+    window.fitFontToWindow(1000, 60);
+    ASSERT_GE(platform.text.heights.size(), 2u);
+    // 60 and 160 measure alike: the growth ends at 160 without a misfit.
+    EXPECT_EQ(platform.text.heights[0], 60);
+    EXPECT_EQ(platform.text.heights[1], 160);
+    EXPECT_LT(platform.text.heights.size(), 14u);
+    EXPECT_EQ(storedHeight(), 159);
+}
+
+TEST_F(AutoFit, GrowthStopsAtItsCeiling) {
+    // A font that grows by one pixel per 100 requested keeps fitting.
+    platform.text.heightPercent = 1;
+    platform.text.widthPercent = 1;
+    window.fitFontToWindow(5000, 200);
+    const auto& tried = platform.text.heights;
+    std::size_t growth = 0;
+    while (growth < tried.size() && tried[growth] == 200 + 100 * static_cast<int32_t>(growth)) ++growth;
+    EXPECT_EQ(growth, 99u);  // 200, 300, ..., 10000
+    EXPECT_EQ(tried[growth - 1], 10000);
+    EXPECT_EQ(storedHeight(), 9999);
+}
+
+TEST_F(AutoFit, TheGuardSkipsFittingAndRepainting) {
+    window.setSizingGuard(true);
+    window.fitFontToWindow(1000, 60);
+    EXPECT_TRUE(platform.text.heights.empty());
+    EXPECT_EQ(storedHeight(), 20);
+    EXPECT_EQ(host->redraws, 0);
+}
+
+TEST_F(AutoFit, SizeMessageRefitsOnlyWithAutoFitOn) {
+    struct Row {
+        int32_t autoFit;
+        int32_t height;
+        int redraws;
+    };
+    for (Row row : {Row{1, 60, 2}, Row{0, 20, 1}}) {
+        window.settings().autoFit = row.autoFit;
+        LogFont font = window.settings().logFont();
+        font.lfHeight = 20;
+        window.settings().setFont(font);
+        host->redraws = 0;
+        window.onSize(1000, 60);
+        EXPECT_EQ(storedHeight(), row.height) << row.autoFit;
+        EXPECT_EQ(host->redraws, row.redraws) << row.autoFit;
+    }
+}
+
+TEST_F(AutoFit, WindowToTextArithmetic) {
+    struct Row {
+        int32_t underline;
+        int32_t textHeight;
+        Size outer;
+    };
+    // Frame 4 each side; the text is 4h wide. 38 high with the band: (20*38+40)/19 = 42.
+    const Row table[] = {{1, 38, {152 + 8, 42 + 8}}, {0, 38, {152 + 8, 38 + 8}}, {1, 20, {80 + 8, 23 + 8}}};
+    for (const Row& row : table) {
+        window.settings().underline = row.underline;
+        LogFont font = window.settings().logFont();
+        font.lfHeight = row.textHeight;
+        window.settings().setFont(font);
+        platform.text.heights.clear();
+        host->rect = {50, 60, 51, 61};
+        window.fitWindowToText();
+        EXPECT_EQ(host->rect, (Rect{50, 60, 50 + row.outer.cx, 60 + row.outer.cy})) << row.textHeight;
+        // The size message inside the resize does not refit the font.
+        EXPECT_EQ(platform.text.heights.size(), 1u);
+        EXPECT_EQ(storedHeight(), row.textHeight);
+        EXPECT_FALSE(window.sizingGuard());
+    }
+}
+
+TEST_F(AutoFit, ChoosingAFont) {
+    LogFont chosen = fakeTemplateFont();
+    chosen.lfHeight = 30;
+    for (int32_t autoFit : {1, 0}) {
+        window.settings().autoFit = autoFit;
+        window.settings().underline = 0;
+        host->rect = {50, 60, 250, 160};
+        host->redraws = 0;
+        platform.commonDialogs.fontAnswer = FontChoice{chosen, 0x000000FF};
+        window.chooseFont();
+        EXPECT_EQ(window.settings().logFont(), chosen);
+        EXPECT_EQ(window.settings().textColor, 0x000000FFu);
+        const Rect expected = autoFit ? Rect{50, 60, 50 + 120 + 8, 60 + 30 + 8} : Rect{50, 60, 250, 160};
+        EXPECT_EQ(host->rect, expected) << autoFit;
+        EXPECT_GE(host->redraws, 1);
+    }
+    ASSERT_EQ(platform.commonDialogs.fontCalls.size(), 2u);
+    EXPECT_EQ(platform.commonDialogs.fontCalls[1].first, chosen);
+    EXPECT_EQ(platform.commonDialogs.fontCalls[1].second, 0x000000FFu);
+}
+
+TEST_F(AutoFit, CancelledDialogsChangeNothing) {
+    const LogFont before = window.settings().logFont();
+    window.settings().textColor = 0x123456;
+    window.settings().backColor = 0x654321;
+    platform.commonDialogs.fontAnswer.reset();
+    platform.commonDialogs.colorAnswer.reset();
+    window.chooseFont();
+    window.chooseBackgroundColor();
+    EXPECT_EQ(window.settings().logFont(), before);
+    EXPECT_EQ(window.settings().textColor, 0x123456u);
+    EXPECT_EQ(window.settings().backColor, 0x654321u);
+    EXPECT_EQ(host->redraws, 0);
+    EXPECT_TRUE(host->log.empty());
+}
+
+TEST_F(AutoFit, BackgroundColourRepaintsWhateverTheAutoFit) {
+    for (int32_t autoFit : {1, 0}) {
+        window.settings().autoFit = autoFit;
+        host->redraws = 0;
+        const Rect before = host->rect;
+        platform.commonDialogs.colorAnswer = 0x00ABCDEF;
+        window.chooseBackgroundColor();
+        EXPECT_EQ(window.settings().backColor, 0x00ABCDEFu);
+        EXPECT_EQ(host->redraws, 1);
+        EXPECT_EQ(host->rect, before);
+    }
+}
+
+TEST_F(AutoFit, SwitchingTheUnderline) {
+    struct Row {
+        int32_t autoFit;
+        int32_t underlineBefore;
+        int32_t underlineAfter;
+        bool resized;
+    };
+    const Row table[] = {{1, 0, 1, true}, {1, 1, 0, true}, {0, 0, 1, false}, {1, 7, 0, true}};
+    for (const Row& row : table) {
+        window.settings().autoFit = row.autoFit;
+        window.settings().underline = row.underlineBefore;
+        host->clearLog();
+        window.calls.clear();
+        window.toggleUnderline();
+        EXPECT_EQ(window.settings().underline, row.underlineAfter);
+        EXPECT_EQ(!host->log.empty() && host->log[0].rfind("resize", 0) == 0, row.resized) << row.autoFit;
+        ASSERT_FALSE(window.calls.empty());
+        EXPECT_EQ(window.calls.back(), "update 1");
+        EXPECT_EQ(storedHeight(), 20);  // the font stays
+    }
+}
+
+TEST_F(AutoFit, SwitchingAutoFit) {
+    window.settings().autoFit = 0;
+    window.toggleAutoFit();
+    EXPECT_EQ(window.settings().autoFit, 1);
+    EXPECT_TRUE(host->logContains("resize 88x31"));  // 4*20 + 8, (20*20+40)/19 + 8
+    EXPECT_EQ(storedHeight(), 20);
+    host->clearLog();
+    window.settings().autoFit = 3;
+    window.toggleAutoFit();
+    EXPECT_EQ(window.settings().autoFit, 0);
+    EXPECT_TRUE(host->log.empty());
+}
+
+}  // namespace

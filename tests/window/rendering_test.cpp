@@ -1,0 +1,135 @@
+// Painting as canvas calls: colours, inversion, the underline band and the
+// text rectangle, the font. The probe's client area is 192 x 72 (band 5).
+#include <gtest/gtest.h>
+
+#include "window/probe_window.h"
+
+namespace {
+
+using Kind = CanvasOp::Kind;
+
+class Rendering : public ::testing::Test, public ProbeSetup {
+protected:
+    Rendering() {
+        window.settings().textColor = 0x00FFFFFF;
+        window.settings().backColor = 0x00FF8080;
+    }
+    const RecordingCanvas& paint(bool running, int32_t underline, bool inverted = false) {
+        window.shown.text = "0:03:00";
+        window.shown.running = running;
+        window.shown.underline = underline;
+        window.setInverted(inverted);
+        window.updateDisplay(false);
+        host->redrawNow();
+        return host->lastCanvas;
+    }
+};
+
+TEST(RenderingHelpers, UnderlineThicknessIsATwentiethPlusTwo) {
+    const std::pair<int32_t, int32_t> table[] = {{0, 2}, {19, 2}, {20, 3}, {60, 5}, {100, 7}, {400, 22}};
+    for (auto [height, thickness] : table) EXPECT_EQ(underlineThickness(height), thickness) << height;
+}
+
+TEST(RenderingHelpers, InvertColorFlipsTheThreeColourBytesOnly) {
+    const std::pair<ColorRef, ColorRef> table[] = {
+        {0x00FFFFFF, 0x00000000}, {0x00FF8080, 0x00007F7F}, {0x00000000, 0x00FFFFFF}, {0x12345678, 0x12CBA987}};
+    for (auto [in, out] : table) EXPECT_EQ(invertColor(in), out) << std::hex << in;
+}
+
+TEST(RenderingHelpers, SnapshotsDifferInAnyOfTheirFourMembers) {
+    DisplayState base;
+    base.text = "0:03:00";
+    base.running = true;
+    base.underline = 1;
+    DisplayState same;
+    same.assign(base);
+    EXPECT_TRUE(base.equals(same));
+    DisplayState other;
+    for (int member = 0; member < 4; ++member) {
+        other.assign(base);
+        if (member == 0) other.text = "0:02:59";
+        if (member == 1) other.running = false;
+        if (member == 2) other.underline = 2;  // any change of the stored value counts
+        if (member == 3) other.inverted = true;
+        EXPECT_FALSE(base.equals(other)) << member;
+    }
+}
+
+TEST_F(Rendering, NormalAndInvertedColours) {
+    struct Row {
+        bool inverted;
+        ColorRef text;
+        ColorRef back;
+    };
+    for (Row row : {Row{false, 0x00FFFFFF, 0x00FF8080}, Row{true, 0x00000000, 0x00007F7F}}) {
+        const RecordingCanvas& canvas = paint(false, 0, row.inverted);
+        ASSERT_FALSE(canvas.empty());
+        EXPECT_EQ(canvas.ops[0].kind, Kind::Fill);
+        EXPECT_EQ(canvas.ops[0].rect, (Rect{0, 0, 192, 72}));
+        EXPECT_EQ(canvas.ops[0].color, row.back);
+        EXPECT_EQ(canvas.opsOf(Kind::TextColor).at(0).color, row.text);
+        EXPECT_EQ(canvas.opsOf(Kind::BackColor).at(0).color, row.back);
+    }
+}
+
+TEST_F(Rendering, BandAndTextRectangle) {
+    struct Row {
+        bool running;
+        int32_t underline;
+        bool bar;
+        int32_t textBottom;
+    };
+    const Row table[] = {
+        {true, 1, true, 67},
+        {false, 1, false, 67},  // the text area leaves room for the band even when stopped
+        {true, 0, false, 72},
+        {false, 0, false, 72},
+        {true, 5, true, 67},    // any non-zero option is on
+    };
+    for (const Row& row : table) {
+        const RecordingCanvas& canvas = paint(row.running, row.underline);
+        const auto fills = canvas.opsOf(Kind::Fill);
+        ASSERT_EQ(fills.size(), row.bar ? 2u : 1u) << row.running << row.underline;
+        if (row.bar) {
+            EXPECT_EQ(fills[1].rect, (Rect{0, 67, 192, 72}));
+            EXPECT_EQ(fills[1].color, 0x00FFFFFFu);
+        }
+        const auto text = canvas.text();
+        ASSERT_TRUE(text);
+        EXPECT_EQ(text->rect, (Rect{0, 0, 192, row.textBottom}));
+        EXPECT_EQ(text->text, "0:03:00");
+    }
+}
+
+TEST_F(Rendering, BarTakesTheInvertedTextColourInTheFlashPhase) {
+    const auto fills = paint(true, 1, true).opsOf(Kind::Fill);
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_EQ(fills[1].color, 0x00000000u);
+}
+
+TEST_F(Rendering, DefaultFontWhenTheSettingsHoldNone) {
+    const RecordingCanvas& canvas = paint(false, 0);
+    EXPECT_TRUE(canvas.opsOf(Kind::SelectFont).empty());
+    ASSERT_TRUE(canvas.text());
+}
+
+TEST_F(Rendering, TheSettingsFontIsSelectedForTheTextThenTheDefaultIsPutBack) {
+    LogFont font = fakeTemplateFont();
+    font.lfHeight = 40;
+    window.settings().setFont(font);
+    const RecordingCanvas& canvas = paint(false, 0);
+    std::vector<Kind> order;
+    for (const auto& op : canvas.ops) order.push_back(op.kind);
+    const std::vector<Kind> expected = {Kind::Fill, Kind::TextColor, Kind::BackColor, Kind::SelectFont, Kind::Text,
+                                        Kind::DefaultFont};
+    EXPECT_EQ(order, expected);
+    EXPECT_EQ(canvas.opsOf(Kind::SelectFont)[0].font, font);
+}
+
+TEST_F(Rendering, NothingIsDrawnWhileMinimized) {
+    host->minimized = true;
+    EXPECT_TRUE(paint(true, 1).empty());
+    EXPECT_EQ(host->redraws, 1);
+}
+
+}  // namespace
