@@ -37,7 +37,6 @@ int32_t SetTimeDialog::durationSeconds() const { return toSeconds(hours_, minute
 
 bool SetTimeDialog::onInitDialog(SetTimeControls& controls) {
     controls_ = &controls;
-    clockTimeMode_ = false;
     applyMode();
     controls.clockTime.setEnabled(clockTimeAllowed_);
     return true;

@@ -185,18 +185,28 @@ TEST_F(SetTimeDialogTest, TickingShowsTheCurrentLocalTimeInTheClockFormat) {
 TEST_F(SetTimeDialogTest, UntickingBringsBackTheDurationTypedBeforeTicking) {
     dialog.setDuration(180);
     SetTimeSession s(dialog);
-    s.time.userEnters({0, 5, 7});
+    s.time.userEnters({2, 5, 7});
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         s.clickCheckBox();
         s.time.userEnters({12, 34, 0});
         s.clickCheckBox();
-        EXPECT_EQ(s.time.value, (TimeOfDay{0, 5, 7}));
+        EXPECT_EQ(s.time.value, (TimeOfDay{2, 5, 7}));
         EXPECT_EQ(s.time.format, kDurationFormat);
     }
     dialog.onOk();
     EXPECT_FALSE(dialog.isClockTime());
-    EXPECT_EQ(dialog.durationSeconds(), 307);
+    EXPECT_EQ(dialog.durationSeconds(), 7507);
+}
+
+// OK reads the box itself rather than trusting the last click notification.
+TEST_F(SetTimeDialogTest, OkTakesTheModeFromTheCheckBox) {
+    SetTimeSession s(dialog);
+    s.time.userEnters({10, 20, 45});
+    s.checkBox.checked = true;
+    dialog.onOk();
+    EXPECT_TRUE(dialog.isClockTime());
+    EXPECT_EQ(dialog.durationSeconds(), 37200);
 }
 
 TEST_F(SetTimeDialogTest, RefusedClockTimeDoesNotLoseTheRememberedDuration) {
