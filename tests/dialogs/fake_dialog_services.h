@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
 #include "fake_dialog_controls.h"
 #include "platform/dialog_runner.h"
@@ -49,6 +50,23 @@ struct SetTimeSession {
     FakeCheckBox checkBox;
     FakeDialogEnder ender;
     SetTimeControls controls{time, checkBox, ender};
+    bool initResult = false;
+};
+
+// The registered-times dialog as a user sees it: its fake controls, opened.
+struct RegisteredTimesSession {
+    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) { initResult = dialog.onInitDialog(controls); }
+
+    void select(int index) {
+        list.setCurrentSelection(index);
+        dialog.onSelectionChange();
+    }
+
+    RegisteredTimesDialog& dialog;
+    FakeListBox list;
+    FakePushButton add, edit, remove;
+    FakeDialogEnder ender;
+    RegisteredTimesControls controls{list, add, edit, remove, ender};
     bool initResult = false;
 };
 
