@@ -1,0 +1,53 @@
+// Small platform services over USER32, GDI32 and KERNEL32: system values,
+// text measurement, the local clock, the shell, the alarm sound.
+#pragma once
+
+#include "platform/local_clock.h"
+#include "platform/shell.h"
+#include "platform/sound_player.h"
+#include "platform/system_values.h"
+#include "platform/text_measurer.h"
+
+class Win32SystemValues final : public SystemValues {
+public:
+    Size maximizedWindowSize() const override;
+    Size sizingFrame() const override;
+    Size dragThreshold() const override;
+    uint32_t doubleClickTimeMs() const override;
+    std::vector<Rect> displayWorkAreas() const override;
+};
+
+// Measures on the screen's device context, which the timer window shares.
+class Win32TextMeasurer final : public TextMeasurer {
+public:
+    Size measure(const LogFont& font, const std::string& utf8) const override;
+};
+
+class Win32LocalClock final : public LocalClock {
+public:
+    TimeOfDay now() const override;
+};
+
+class Win32Shell final : public Shell {
+public:
+    void open(const std::string& path) override;
+};
+
+// PlaySoundW from winmm, which is loaded from the system folder only, so a
+// winmm.dll planted beside the executable is never run.
+class Win32SoundPlayer final : public SoundPlayer {
+public:
+    Win32SoundPlayer();
+    ~Win32SoundPlayer() override;
+    Win32SoundPlayer(const Win32SoundPlayer&) = delete;
+    Win32SoundPlayer& operator=(const Win32SoundPlayer&) = delete;
+
+    void playLoop(const std::string& fileName) override;
+    void stop() override;
+    bool available() const { return playSound_ != nullptr; }
+
+private:
+    using PlaySoundFn = int(__stdcall*)(const wchar_t*, void*, unsigned long);
+    void* module_ = nullptr;
+    PlaySoundFn playSound_ = nullptr;
+};
