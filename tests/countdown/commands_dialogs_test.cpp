@@ -130,6 +130,13 @@ TEST_F(DialogCommandsTest, RegisterTimesReplacesTheListOnOkOnly) {
     platform.dialogs.onRegisteredTimes = deleteFirst(false);
     window.onCommand(kCmdRegisterTimes);
     EXPECT_EQ(window.countdownSettings().registeredTimes, (std::vector<uint32_t>{180, 600, 3600}));
+    // Whatever the dialog holds when cancelled is dropped.
+    platform.dialogs.onRegisteredTimes = [](RegisteredTimesDialog& d) {
+        d.setTimes({42});
+        return kDialogCancel;
+    };
+    window.onCommand(kCmdRegisterTimes);
+    EXPECT_EQ(window.countdownSettings().registeredTimes, (std::vector<uint32_t>{180, 600, 3600}));
 
     host->clearLog();
     platform.dialogs.onRegisteredTimes = deleteFirst(true);
