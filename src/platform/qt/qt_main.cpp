@@ -1,0 +1,30 @@
+// The native Linux program: the countdown timer over Qt 6 Widgets.
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+#include "countdown/timer_app.h"
+#include "platform/executable_path.h"
+#include "platform/qt/font_mapping.h"
+#include "platform/qt/qt_modal_runner.h"
+#include "platform/qt/qt_services.h"
+#include "platform/qt/settings_location.h"
+
+#ifndef QUILLASTOR_DATA_DIR
+#define QUILLASTOR_DATA_DIR "/usr/share/quillastor-timer"
+#endif
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    installJapaneseFaceSubstitutes();
+
+    const std::string exe = executablePath();
+    const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
+    QApplication::setWindowIcon(QIcon(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png")));
+    QtPlatform platform(exe, userConfigHome(), dataDir);
+    QtModalRunner runner(platform.system);
+    TimerApp app_object;
+    app_object.run(platform.services, runner);
+    return 0;
+}

@@ -1,0 +1,20 @@
+#include "platform/qt/qt_services.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/qt/settings_location.h"
+#include "platform/tick_source.h"
+
+std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir) {
+    const QString exeDir = QFileInfo(QString::fromStdString(executablePath)).absolutePath();
+    if (QFileInfo::exists(QDir(exeDir).filePath("NotifySound.wav"))) return exeDir.toStdString();
+    return installedDataDir;
+}
+
+QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir)
+    : sound({dataDir}),
+      files(systemFileStore()),
+      services{systemTickSource(), system, text,          clock,   sound,
+               shell,              files,  messages,      commonDialogs,
+               menus,              dialogs, chooseSettingsPath(executablePath, configHome), dataDir} {}

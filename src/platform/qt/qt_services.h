@@ -1,0 +1,38 @@
+// The Qt implementations of every platform service, gathered for the program.
+#pragma once
+
+#include <string>
+
+#include "platform/qt/folder_creating_store.h"
+#include "platform/qt/qt_common_dialogs.h"
+#include "platform/qt/qt_dialog_runner.h"
+#include "platform/qt/qt_local_clock.h"
+#include "platform/qt/qt_menu_presenter.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_sound_player.h"
+#include "platform/qt/qt_system_values.h"
+#include "platform/qt/qt_text_measurer.h"
+#include "platform/services.h"
+
+struct QtPlatform {
+    // `dataDir` is where the shipped files (sound, help) are when they are not
+    // beside the executable (an installed copy).
+    QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir);
+
+    QtSystemValues system;
+    QtTextMeasurer text;
+    QtLocalClock clock;
+    QtSoundPlayer sound;
+    QtShell shell;
+    FolderCreatingStore files;
+    QtMessageBoxes messages;
+    QtCommonDialogs commonDialogs;
+    QtMenuPresenter menus;
+    QtDialogRunner dialogs;
+    Services services;
+};
+
+// The folder of the shipped files: beside the executable when the sound is
+// there, else `installedDataDir`.
+std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir);
