@@ -4,7 +4,14 @@
 #include <limits>
 
 #include "dialogs/set_time_dialog.h"
+#include "resources/dialog_texts.h"
 #include "timekeeping/time_text.h"
+
+static_assert(dialog_texts::kRegisteredTimesDialog.templateId == RegisteredTimesDialog::kTemplateId);
+static_assert(dialog_texts::kRegisteredTimesList.id == RegisteredTimesDialog::kListId);
+static_assert(dialog_texts::kRegisteredTimesAdd.id == RegisteredTimesDialog::kAddId);
+static_assert(dialog_texts::kRegisteredTimesEdit.id == RegisteredTimesDialog::kEditId);
+static_assert(dialog_texts::kRegisteredTimesDelete.id == RegisteredTimesDialog::kDeleteId);
 
 namespace {
 

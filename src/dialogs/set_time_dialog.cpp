@@ -7,6 +7,10 @@
 #include "resources/dialog_texts.h"
 #include "timekeeping/time_text.h"
 
+static_assert(dialog_texts::kSetTimeDialog.templateId == SetTimeDialog::kTemplateId);
+static_assert(dialog_texts::kSetTimeCheckBox.id == SetTimeDialog::kCheckBoxId);
+static_assert(dialog_texts::kSetTimePicker.id == SetTimeDialog::kTimeControlId);
+
 namespace {
 
 // The time control holds a time of day, 00:00:00 to 23:59:59. A duration
