@@ -7,16 +7,19 @@
 //    advance(ms) moves the clock forward and fires the due timers in due order
 //    (ties by the order they were set); each firing sets the clock to its due
 //    time first. A timer set or killed inside a handler takes effect at once.
+//    skip(ms) moves the clock without firing (a busy message loop); the
+//    overdue timers then fire once, late, at the next advance.
 //  - Window: FakeWindow implements WindowHost over a plain rectangle and a
 //    frame thickness (client = outer minus twice the frame). It records every
 //    call in `log` ("moveTo 10,20", "resize 100x50", "place 0,0,100,50",
 //    "topmost 1", "capture", "release", "setTimer 16 500", "killTimer 32",
 //    "redraw", "tooltip", "endModal 1"), keeps counters, and calls the core:
 //    resizeTo and place call onSize when the client size changes, redrawNow
-//    calls onPaint with a fresh RecordingCanvas (kept in lastCanvas).
+//    calls onPaint with a fresh RecordingCanvas (kept in lastCanvas; the
+//    text of every paint is appended to paintedTexts).
 //  - Text: FakeTextMeasurer gives cx = length * h * widthPercent / 100 and
-//    cy = h * heightPercent / 100 for the requested height h (h <= 0
-//    measures as defaultHeight).
+//    cy = h * heightPercent / 100 for the requested height h (a negative
+//    height measures as its magnitude, 0 as defaultHeight).
 //    fitLimit: heights above it come back far too large to fit. growthCap:
 //    heights above it measure as the cap (a font that stops growing).
 //    Every measured height is appended to `heights`.
@@ -226,6 +229,7 @@ public:
     LogFont templateFont;
     std::vector<std::string> log;
     RecordingCanvas lastCanvas;
+    std::vector<std::string> paintedTexts;
 
 private:
     void changeSize(const Rect& next);

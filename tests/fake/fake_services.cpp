@@ -3,7 +3,7 @@
 Size FakeTextMeasurer::measure(const LogFont& font, const std::string& utf8) const {
     heights.push_back(font.lfHeight);
     texts.push_back(utf8);
-    int32_t h = font.lfHeight <= 0 ? defaultHeight : font.lfHeight;
+    int32_t h = font.lfHeight == 0 ? defaultHeight : (font.lfHeight < 0 ? -font.lfHeight : font.lfHeight);
     if (fitLimit && h > *fitLimit) return {1 << 24, 1 << 24};
     if (growthCap && h > *growthCap) h = *growthCap;
     const auto len = static_cast<int32_t>(utf8.size());

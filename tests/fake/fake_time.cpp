@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "fake/fake_platform.h"
 
 void FakeTime::setTimer(const void* owner, uint32_t id, uint32_t periodMs, Handler handler) {
@@ -29,9 +31,10 @@ void FakeTime::advance(uint32_t ms) {
                 next = it;
         }
         if (next == timers_.end()) break;
-        t_ = next->second.due;
+        // An overdue timer (after skip) fires now, once, and counts on from now.
+        t_ = std::max(t_, next->second.due);
         // A zero period would fire forever at one instant; Windows raises it too.
-        next->second.due += next->second.periodMs == 0 ? 10 : next->second.periodMs;
+        next->second.due = t_ + (next->second.periodMs == 0 ? 10 : next->second.periodMs);
         const uint32_t id = next->first.second;
         Handler handler = next->second.handler;  // the handler may kill its own timer
         ++fired_;

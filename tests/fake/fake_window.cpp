@@ -88,6 +88,7 @@ void FakeWindow::redrawNow() {
     ++redraws;
     lastCanvas = RecordingCanvas{};
     if (window_) window_->onPaint(lastCanvas);
+    if (auto text = lastCanvas.text()) paintedTexts.push_back(text->text);
 }
 
 void FakeWindow::createTooltip(const std::string& text) {
