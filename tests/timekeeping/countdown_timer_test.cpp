@@ -108,20 +108,6 @@ TEST_F(CountdownTimerTest, PausedCountdownKeepsItsBonus) {
     EXPECT_EQ(timer.shownMs(), 179500);
 }
 
-TEST_F(CountdownTimerTest, ResumeSkipsThePause) {
-    timer.setDuration(10);
-    ticks.now = 1000;
-    timer.start();
-    ticks.now = 4000;
-    timer.pause();
-    ticks.now = 10000;
-    timer.start();
-    ticks.now = 12000;
-    EXPECT_TRUE(timer.isRunning());
-    EXPECT_EQ(timer.elapsedMs(), 5000u);
-    EXPECT_EQ(timer.remainingMs(), 5000);
-}
-
 TEST_F(CountdownTimerTest, ResetKeepsTheDuration) {
     timer.setDuration(180);
     timer.start();
