@@ -13,6 +13,13 @@ if(QUILLASTOR_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzzing build instruments every library, so that the fuzzer sees the
+# core's branches and the sanitizers check its arithmetic.
+if(QUILLASTOR_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
     set(CMAKE_CXX_COMPILER_LAUNCHER "${CCACHE_PROGRAM}")
