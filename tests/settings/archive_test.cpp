@@ -38,14 +38,3 @@ TEST(Archive, ShortBlockReadsWhatIsThereAndZeroFillsWithoutFailing) {
     int32_t v = 0;
     EXPECT_FALSE(a.readInt32(v));
 }
-
-TEST(Archive, StoresLittleEndianInOrder) {
-    Archive a = Archive::forStoring();
-    EXPECT_FALSE(a.isLoading());
-    a.writeInt32(-2);
-    a.writeUInt32(0x00FF8080u);
-    const uint8_t raw[2] = {0xAB, 0xCD};
-    a.writeBlock(raw, 2);
-    const std::vector<uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x80, 0x80, 0xFF, 0x00, 0xAB, 0xCD};
-    EXPECT_EQ(a.bytes(), expected);
-}

@@ -19,7 +19,6 @@ struct Conversion {
 // Full-width letters, kana, kanji, half-width katakana and plain ASCII.
 const Conversion kConversions[] = {
     {kMsPGothic, kMsPGothicCp932},
-    {"ＭＳ ゴシック", "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E"},
     {"明朝", "\x96\xBE\x92\xA9"},
     {"ｱ", "\xB1"},
     {"Arial", "Arial"},
