@@ -1,39 +1,35 @@
 // The command table: every id reaches its action; the option toggles, exit,
-// help and the shipped files; commands chosen after the countdown expired
-// under the open menu.
+// the shipped files; commands chosen after the countdown expired under the
+// open menu.
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <vector>
 
-#include "countdown/countdown_window.h"
-#include "fake/fake_platform.h"
-#include "settings/countdown_settings.h"
+#include "countdown_setup.h"
 
 namespace {
 
-class CommandTableTest : public ::testing::Test {
-protected:
+struct CommandTableTest : ::testing::Test, CountdownSetup {
     void SetUp() override {
-        window.createStateObjects();
-        host->attach(window);
-        window.onInitDialog();  // first run: 180 s, auto-start on, 3分/10分/1時間
+        start();  // first run: 180 s, auto-start on, 3分/10分/1時間
         host->clearLog();
     }
-
-    FakePlatform platform;
-    std::unique_ptr<FakeWindow> host = platform.makeWindow();
-    CountdownWindow window{platform.services()};
+    void addFiles(const std::vector<std::string>& paths) {
+        platform.files.files.clear();
+        for (const std::string& path : paths) platform.files.files[path] = {};
+    }
+    // The settings file as written (read once per test).
+    const CountdownSettings& saved() {
+        EXPECT_TRUE(savedSettings.load(platform.files, platform.services().settingsPath));
+        return savedSettings;
+    }
+    CountdownSettings savedSettings;
 };
 
 TEST_F(CommandTableTest, EveryIdReachesItsAction) {
-    struct Case {
-        uint32_t id;
-        std::function<bool()> done;
-    };
-    auto& options = window.countdownSettings();
-    const std::vector<Case> cases = {
+    auto& options = window->countdownSettings();
+    const std::vector<std::pair<uint32_t, std::function<bool()>>> cases = {
         {kCmdTopmost, [&] { return options.topmost == 1 && host->topmost; }},
         {kCmdFont, [&] { return platform.commonDialogs.fontCalls.size() == 1; }},
         {kCmdBackColor, [&] { return platform.commonDialogs.colorCalls.size() == 1; }},
@@ -41,162 +37,133 @@ TEST_F(CommandTableTest, EveryIdReachesItsAction) {
         {kCmdAutoFit, [&] { return options.autoFit == 0; }},
         {kCmdAlarmSound, [&] { return options.alarmSound == 0; }},
         {kCmdAutoStart, [&] { return options.autoStart == 0; }},
-        {kCmdRegisteredTime3, [&] { return window.countdown().duration() == 3600; }},
-        {kCmdStartStop, [&] { return window.countdown().isRunning(); }},
-        {kCmdReset, [&] { return !window.countdown().isRunning() && window.displayState().text == "1:00:00"; }},
+        {kCmdRegisteredTime3, [&] { return window->countdown().duration() == 3600; }},
+        {kCmdStartStop, [&] { return window->countdown().isRunning(); }},
+        {kCmdReset, [&] { return !window->countdown().isRunning() && shown() == "1:00:00"; }},
         {kCmdSetTime, [&] { return platform.dialogs.setTimeRuns == 1; }},
         {kCmdRegisterTimes, [&] { return platform.dialogs.registeredTimesRuns == 1; }},
         {kCmdHelp, [&] { return platform.messages.shown.size() == 1; }},
         {kCmdExit, [&] { return host->endResult == 1; }},
     };
-    for (const Case& c : cases) {
-        window.onCommand(c.id);
-        EXPECT_TRUE(c.done()) << c.id;
+    for (const auto& [id, done] : cases) {
+        window->onCommand(id);
+        EXPECT_TRUE(done()) << id;
     }
 }
 
-TEST_F(CommandTableTest, RegisteredTimeIdsBeyondTheListDoNothing) {
-    window.onCommand(kCmdRegisteredTime4);
-    window.onCommand(kCmdRegisteredTime5);
-    window.onCommand(40000);
-    EXPECT_EQ(window.countdown().duration(), 180);
-    EXPECT_FALSE(window.countdown().isRunning());
+TEST_F(CommandTableTest, IdsWithoutAnEntryDoNothing) {
+    window->onCommand(kCmdRegisteredTime4);
+    window->onCommand(kCmdRegisteredTime5);
+    window->onCommand(40000);
+    EXPECT_EQ(window->countdown().duration(), 180);
     EXPECT_TRUE(host->log.empty());
 }
 
 TEST_F(CommandTableTest, TogglesStoreOneOrZero) {
-    struct Case {
-        uint32_t id;
-        int32_t* option;
-    };
-    auto& options = window.countdownSettings();
-    const Case cases[] = {
-        {kCmdTopmost, &options.topmost},
-        {kCmdAlarmSound, &options.alarmSound},
-        {kCmdAutoStart, &options.autoStart},
-    };
-    for (const Case& c : cases) {
-        *c.option = 5;  // loaded from a settings file written elsewhere
-        window.onCommand(c.id);
-        EXPECT_EQ(*c.option, 0) << c.id;
-        window.onCommand(c.id);
-        EXPECT_EQ(*c.option, 1) << c.id;
+    auto& options = window->countdownSettings();
+    const std::pair<uint32_t, int32_t*> cases[] = {
+        {kCmdTopmost, &options.topmost}, {kCmdAlarmSound, &options.alarmSound}, {kCmdAutoStart, &options.autoStart}};
+    for (const auto& [id, option] : cases) {
+        *option = 5;  // from a settings file written elsewhere
+        window->onCommand(id);
+        EXPECT_EQ(*option, 0) << id;
+        window->onCommand(id);
+        EXPECT_EQ(*option, 1) << id;
     }
-}
-
-TEST_F(CommandTableTest, TopmostIsAppliedAtOnce) {
-    window.onCommand(kCmdTopmost);
-    window.onCommand(kCmdTopmost);
-    EXPECT_EQ(host->log, (std::vector<std::string>{"topmost 1", "topmost 0"}));
+    EXPECT_EQ(host->log, (std::vector<std::string>{"topmost 0", "topmost 1"}));  // applied at once
 }
 
 TEST_F(CommandTableTest, SoundAndAutoStartTogglesActOnlyLater) {
-    window.onCommand(kCmdAlarmSound);
-    window.onCommand(kCmdAutoStart);
-    EXPECT_TRUE(platform.sound.events.empty());
-    EXPECT_FALSE(window.countdown().isRunning());
+    window->onCommand(kCmdAlarmSound);
+    window->onCommand(kCmdAutoStart);
+    EXPECT_TRUE(sounds().empty());
     EXPECT_TRUE(host->log.empty());
-    window.onCommand(kCmdRegisteredTime1);
-    EXPECT_FALSE(window.countdown().isRunning());  // auto-start now off
+    window->onCommand(kCmdRegisteredTime1);
+    EXPECT_FALSE(window->countdown().isRunning());
 }
 
-TEST_F(CommandTableTest, ExitSavesTheSettingsAndEndsTheRun) {
-    window.onCommand(kCmdRegisteredTime2);
-    platform.advance(5000);
-    window.onCommand(kCmdExit);
+TEST_F(CommandTableTest, ExitSavesTheDurationAndEndsTheRun) {
+    window->onCommand(kCmdRegisteredTime2);
+    advance(5000);
+    window->onCommand(kCmdExit);
     EXPECT_EQ(host->endResult, 1);
-    CountdownSettings saved;
-    ASSERT_TRUE(saved.load(platform.files, platform.services().settingsPath));
-    EXPECT_EQ(saved.countdownSeconds, 600);  // the duration, not what was left
-    EXPECT_EQ(saved.windowRect, host->rect);
+    EXPECT_EQ(saved().countdownSeconds, 600);  // not what was left
 }
 
+// Help and the alarm sound look in the current directory, then beside the
+// executable (/fake/exe).
 TEST_F(CommandTableTest, HelpOpensTheFileWhereItIsFound) {
-    struct Case {
-        std::vector<std::string> present;
-        std::string opened;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"Readme.txt"}, "Readme.txt"},
         {{"/fake/exe/Readme.txt"}, "/fake/exe/Readme.txt"},
         {{"Readme.txt", "/fake/exe/Readme.txt"}, "Readme.txt"},
     };
-    for (const Case& c : cases) {
-        platform.files.files.clear();
+    for (const auto& [present, opened] : cases) {
+        addFiles(present);
         platform.shell.opened.clear();
-        for (const std::string& path : c.present) platform.files.files[path] = {};
-        window.onCommand(kCmdHelp);
-        EXPECT_EQ(platform.shell.opened, std::vector<std::string>{c.opened});
+        window->onCommand(kCmdHelp);
+        EXPECT_EQ(platform.shell.opened, std::vector<std::string>{opened});
     }
     EXPECT_TRUE(platform.messages.shown.empty());
 }
 
 TEST_F(CommandTableTest, MissingHelpIsReportedWithTheProductName) {
-    window.onCommand(kCmdHelp);
+    window->onCommand(kCmdHelp);
     EXPECT_TRUE(platform.shell.opened.empty());
     ASSERT_EQ(platform.messages.shown.size(), 1u);
-    const ShownMessage& shown = platform.messages.shown.front();
-    EXPECT_EQ(shown.text, "Readme.txt が見つかりません。");
-    EXPECT_EQ(shown.caption, std::optional<std::string>("Quillastorカウントダウンタイマー"));
-    EXPECT_EQ(shown.style, 0x30u);
+    EXPECT_EQ(platform.messages.shown[0].text, "Readme.txt が見つかりません。");
+    EXPECT_EQ(platform.messages.shown[0].caption, std::optional<std::string>("Quillastorカウントダウンタイマー"));
+    EXPECT_EQ(platform.messages.shown[0].style, 0x30u);
 }
 
 TEST_F(CommandTableTest, AlarmSoundIsFoundBesideTheExecutable) {
-    struct Case {
-        std::vector<std::string> present;
-        std::string played;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"NotifySound.wav", "/fake/exe/NotifySound.wav"}, "play NotifySound.wav"},
         {{"/fake/exe/NotifySound.wav"}, "play /fake/exe/NotifySound.wav"},
         {{}, "play NotifySound.wav"},  // the sound service decides what is heard
     };
-    window.countdownSettings().registeredTimes = {1};
-    for (const Case& c : cases) {
-        platform.files.files.clear();
+    window->countdownSettings().registeredTimes = {1};
+    for (const auto& [present, played] : cases) {
+        addFiles(present);
         platform.sound.events.clear();
-        for (const std::string& path : c.present) platform.files.files[path] = {};
-        window.onCommand(kCmdRegisteredTime1);
-        platform.advance(1100);
-        ASSERT_TRUE(window.alarmActive());
-        EXPECT_EQ(platform.sound.events, std::vector<std::string>{c.played});
-        window.onLButtonDown({5, 5});  // dismiss
+        window->onCommand(kCmdRegisteredTime1);
+        advance(1100);
+        EXPECT_EQ(sounds(), std::vector<std::string>{played});
+        press();  // dismiss
     }
 }
 
-// The menu opened on a running countdown; it expires while the menu is open.
-class ExpiryUnderMenuTest : public CommandTableTest {
-protected:
+// The menu opens on a running 3-minute countdown that expires under it.
+struct ExpiryUnderMenuTest : CommandTableTest {
     void chooseAfterExpiry(uint32_t id) {
-        window.onCommand(kCmdRegisteredTime1);  // 180 s, auto-started
-        platform.menus.whileOpen = [&] { platform.advance(181'000); };
+        window->onCommand(kCmdRegisteredTime1);
+        platform.menus.whileOpen = [&] { advance(181'000); };
         platform.menus.choice = id;
-        window.showContextMenu(10, 10);
+        window->showContextMenu(10, 10);
+        ASSERT_TRUE(window->alarmActive());
     }
 };
 
 TEST_F(ExpiryUnderMenuTest, MenuShowsTheStateAtOpening) {
     chooseAfterExpiry(kCmdAlarmSound);
-    EXPECT_EQ(platform.menus.shown.back().items[5].caption, "ストップ(左ダブルクリック)");
-    EXPECT_TRUE(window.alarmActive());
-    EXPECT_EQ(window.countdownSettings().alarmSound, 0);
+    EXPECT_EQ(platform.menus.shown.back().items.at(5).caption, "ストップ(左ダブルクリック)");
+    EXPECT_EQ(window->countdownSettings().alarmSound, 0);
 }
 
 TEST_F(ExpiryUnderMenuTest, StartStopPausesTheAlarmingCountdown) {
     chooseAfterExpiry(kCmdStartStop);
-    EXPECT_TRUE(window.alarmActive());
-    EXPECT_FALSE(window.countdown().isRunning());
-    EXPECT_FALSE(host->timerRunning(CountdownWindow::kTickTimerId));
-    EXPECT_TRUE(host->timerRunning(CountdownWindow::kFlashTimerId));
+    EXPECT_TRUE(window->alarmActive());
+    EXPECT_FALSE(window->countdown().isRunning());
+    EXPECT_FALSE(tickRunning());
+    EXPECT_TRUE(flashRunning());
 }
 
 TEST_F(ExpiryUnderMenuTest, RegisteredTimeRestartsTheClockButKeepsTheAlarm) {
     chooseAfterExpiry(kCmdRegisteredTime2);
-    EXPECT_TRUE(window.alarmActive());
-    EXPECT_EQ(window.countdown().duration(), 600);
-    EXPECT_TRUE(window.countdown().isRunning());
-    EXPECT_EQ(window.displayState().text, "0:10:00");
-    EXPECT_TRUE(host->timerRunning(CountdownWindow::kFlashTimerId));
+    EXPECT_TRUE(window->alarmActive());
+    EXPECT_TRUE(window->countdown().isRunning());
+    EXPECT_EQ(shown(), "0:10:00");
+    EXPECT_TRUE(flashRunning());
 }
 
 TEST_F(ExpiryUnderMenuTest, ExitSavesThePreAlarmCorner) {
@@ -204,9 +171,7 @@ TEST_F(ExpiryUnderMenuTest, ExitSavesThePreAlarmCorner) {
     const Rect before = host->rect;
     chooseAfterExpiry(kCmdExit);
     EXPECT_NE(host->rect, before);  // centred by the alarm
-    CountdownSettings saved;
-    ASSERT_TRUE(saved.load(platform.files, platform.services().settingsPath));
-    EXPECT_EQ(saved.windowRect, before);
+    EXPECT_EQ(saved().windowRect, before);
     EXPECT_EQ(host->endResult, 1);
 }
 
