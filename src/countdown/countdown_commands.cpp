@@ -6,12 +6,10 @@
 #include "countdown/countdown_window.h"
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
+#include "resources/menu_resource.h"
 #include "timekeeping/time_text.h"
 
 namespace {
-
-constexpr const char* kHelpFileName = "Readme.txt";
-constexpr const char* kNotFoundSuffix = " が見つかりません。";
 
 int32_t flipped(int32_t option) { return option == 0 ? 1 : 0; }
 
@@ -81,12 +79,13 @@ void CountdownWindow::runRegisterTimesCommand() {
 }
 
 void CountdownWindow::runHelpCommand() {
-    const std::string path = shippedFile(kHelpFileName);
+    const std::string path = shippedFile(std::string(kHelpFileName));
     if (services().files.exists(path)) {
         services().shell.open(path);
         return;
     }
-    services().messages.show(std::string(kHelpFileName) + kNotFoundSuffix, productName(), kMbOk | kMbIconExclamation);
+    services().messages.show(std::string(kHelpFileName) + std::string(kNotFoundSuffix), productName(),
+                             kMbOk | kMbIconExclamation);
 }
 
 void CountdownWindow::toggleTopmost() {

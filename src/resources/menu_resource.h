@@ -1,4 +1,5 @@
-// The context menu template (menu 131): the popup's items in template order.
+// The context menu template (menu 131): the popup's items in template order,
+// and the texts its commands show.
 // Header-only so that every user gets the same table without a link step.
 // Captions are UTF-8; nothing in the template is checked or greyed.
 #pragma once
@@ -23,6 +24,10 @@ struct MenuResourceRow {
 inline constexpr std::string_view kRegisteredTimePlaceholder = "登録時間(動的メニュー)";
 inline constexpr std::string_view kStartLabel = "スタート(左ダブルクリック)";
 inline constexpr std::string_view kStopLabel = "ストップ(左ダブルクリック)";
+
+// The help command's file, and the message when it is missing ("<file> が見つかりません。").
+inline constexpr std::string_view kHelpFileName = "Readme.txt";
+inline constexpr std::string_view kNotFoundSuffix = " が見つかりません。";
 
 inline constexpr std::array<MenuResourceRow, 23> kContextMenuRows{{
     {MenuItem::Kind::Command, 32794, kRegisteredTimePlaceholder, false},
