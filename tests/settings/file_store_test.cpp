@@ -118,3 +118,17 @@ TEST_F(FileStoreTest, SettingsSurviveARealSaveAndLoad) {
     EXPECT_EQ(back.countdownSeconds, 600);
     EXPECT_EQ(back.reserved, 32);
 }
+
+#ifndef _WIN32
+TEST_F(FileStoreTest, ReplacementKeepsSymbolicLinkAndPermissions) {
+    const auto target = path("real.dat");
+    const auto link = path("Timer.dat");
+    writeFile(target, pattern(128, 9));
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(systemFileStore().replaceAll(link, pattern(120, 10)));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFile(target), pattern(120, 10));
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+#endif
