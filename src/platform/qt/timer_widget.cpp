@@ -169,6 +169,8 @@ Point TimerWidget::clientPoint(const QMouseEvent* event) const {
 }
 
 void TimerWidget::mousePressEvent(QMouseEvent* event) {
+    lastPressTime_ = event->timestamp();
+    lastPressButton_ = event->button();
     const Qt::Edges edges = bandEdgesAt(localPosition(event), size(), frameThickness());
     if (edges) {
         pressInBand_ = true;
@@ -180,7 +182,12 @@ void TimerWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) events_.rightDown(clientPoint(event));
 }
 
-void TimerWidget::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void TimerWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click may come as a press followed by a
+    // double-click event for the same press; it counts once.
+    if (event->timestamp() == lastPressTime_ && event->button() == lastPressButton_) return;
+    mousePressEvent(event);
+}
 
 void TimerWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (pressInBand_) {

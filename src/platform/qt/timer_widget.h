@@ -69,6 +69,8 @@ private:
     std::map<uint32_t, std::unique_ptr<QTimer>> timers_;
     QSize reportedClientSize_{-1, -1};
     bool pressInBand_ = false;
+    quint64 lastPressTime_ = 0;
+    Qt::MouseButton lastPressButton_ = Qt::NoButton;
     bool captured_ = false;
     std::optional<int> modalResult_;
     QEventLoop* loop_ = nullptr;
