@@ -150,6 +150,13 @@ TEST_F(Gestures, AReleaseWithoutASequenceIsIgnored) {
     EXPECT_FALSE(host->timerRunning(TimerWindow::kClickTimerId));
 }
 
+TEST_F(Gestures, AReleaseWhosePressWasNotSeenStillCounts) {
+    // The press went elsewhere (for example to a menu); the release arrives.
+    run({P, R, W(100), R});
+    EXPECT_EQ(window.clickCount(), 2);
+    EXPECT_EQ(count("toggle"), 1);
+}
+
 TEST_F(Gestures, TheClickTimerLeftByADragDoesNothing) {
     run({P, R, P, M(20, 0), R});
     EXPECT_EQ(window.clickCount(), -1);
