@@ -174,11 +174,4 @@ TEST_F(Gestures, RightReleaseOpensTheMenuAtItsClientPoint) {
     EXPECT_FALSE(host->captured);
 }
 
-TEST_F(Gestures, OkAndCancelDoNothing) {
-    window.onOk();
-    window.onCancel();
-    EXPECT_TRUE(window.calls.empty());
-    EXPECT_FALSE(host->endResult.has_value());
-}
-
 }  // namespace

@@ -54,12 +54,6 @@ TEST(WindowShell, QueryEndSessionSavesOnlyWhenTheDefaultAllows) {
     EXPECT_EQ(setup.count("save"), 1);
 }
 
-TEST(WindowShell, EraseBackgroundDrawsNothing) {
-    ProbeSetup setup;
-    EXPECT_TRUE(setup.window.onEraseBackground());
-    EXPECT_TRUE(setup.host->log.empty());
-}
-
 TEST(Placement, CentredOnTheMaximizedArea) {
     struct Row {
         Size window;
