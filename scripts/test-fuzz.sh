@@ -11,7 +11,10 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_FUZZ=ON -D
 cmake --build "$dir" -j "${JOBS:-2}" --target settings_load_fuzz duration_label_fuzz
 
 for target in settings_load_fuzz duration_label_fuzz; do
-    seeds="$root/fuzz/corpus/${target%_fuzz}"
+    case $target in
+        settings_load_fuzz) seeds="$root/fuzz/corpus/settings" ;;
+        *) seeds="$root/fuzz/corpus/${target%_fuzz}" ;;
+    esac
     work="$dir/corpus-$target"
     mkdir -p "$work"
     "$dir/$target" -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" 2>"$dir/$target.log" || {

@@ -94,8 +94,7 @@ void CountdownWindow::toggleTopmost() {
 }
 
 std::string CountdownWindow::shippedFile(const std::string& name) const {
-    // The services are the platform's, not part of this window's state.
-    Services& platform = const_cast<CountdownWindow*>(this)->services();
+    Services& platform = services();
     if (platform.files.exists(name)) return name;
     if (!platform.executableDir.empty()) {
         const std::string beside = platform.executableDir + "/" + name;

@@ -52,6 +52,8 @@ void CountdownWindow::applyDefaultSettings() {
     options.autoStart = 1;
     countdown_.setDuration(180);
     for (uint32_t seconds : {180u, 600u, 3600u}) options.registeredTimes.push_back(seconds);
+    // A damaged file may have supplied entries before the defaults were added.
+    options.limitRegisteredTimes();
 }
 
 void CountdownWindow::applyLoadedSettings() {
@@ -59,6 +61,7 @@ void CountdownWindow::applyLoadedSettings() {
     host().place(stored);
     if (!reachable(stored, services().system.displayWorkAreas())) centerWindow(host(), services().system);
     countdown_.setDuration(countdownSettings().countdownSeconds);
+    countdownSettings().limitRegisteredTimes();
 }
 
 void CountdownWindow::saveSettings() {

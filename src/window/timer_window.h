@@ -70,7 +70,8 @@ public:
 
 protected:
     WindowHost& host() { return *host_; }
-    Services& services() { return services_; }
+    // The platform's services are not part of the window's state.
+    Services& services() const { return services_; }
 
     // Gestures: the press half lives in the concrete window (it knows the alarm).
     void beginPress(Point client);      // count, click timer, capture, origin

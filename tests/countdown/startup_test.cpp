@@ -117,4 +117,26 @@ TEST(StartUp, AWindowOffEveryDisplayIsCentredKeepingItsSize) {
     }
 }
 
+TEST(StartUp, RegisteredTimesAreCutToTheFirstFive) {
+    // Seven stored times; then the same file cut short after three of them,
+    // which fails to load and gets the three first-run times appended.
+    CountdownSettings stored;
+    stored.windowRect = {100, 100, 300, 160};
+    stored.registeredTimes = {10, 20, 30, 40, 50, 60, 70};
+    CountdownSetup loaded;
+    loaded.start(&stored);
+    EXPECT_EQ(loaded.window->countdownSettings().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 40, 50}));
+
+    CountdownSetup damaged;
+    stored.save(damaged.platform.files, damaged.platform.services().settingsPath);
+    std::vector<uint8_t>& bytes = damaged.platform.files.files[damaged.platform.services().settingsPath];
+    bytes.resize(108 + 3 * 4);
+    damaged.window.emplace(damaged.platform.services());
+    damaged.window->createStateObjects();
+    damaged.host = damaged.platform.makeWindow();
+    damaged.host->attach(*damaged.window);
+    damaged.window->onInitDialog();
+    EXPECT_EQ(damaged.window->countdownSettings().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 180, 600}));
+}
+
 }  // namespace
