@@ -141,6 +141,7 @@ int Win32ModalRunner::runModal(TimerWindow& timer) {
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(timer.templateId()), nullptr,
                                            timerDialogProc, reinterpret_cast<LPARAM>(&run));
     if (hook) UnhookWindowsHookEx(hook);
+    host.destroyTooltip();
     relayRun = nullptr;
     creatingRun = nullptr;
     if (run.ownerPushed) owners_.pop();

@@ -32,6 +32,7 @@ public:
 
     Services& services() { return services_; }
     Win32ModalRunner& modalRunner() { return runner_; }
+    const Win32ModalRunner& modalRunner() const { return runner_; }
     Win32SoundPlayer& sound() { return sound_; }
 
 private:

@@ -59,8 +59,10 @@ LogFont Win32WindowHost::dialogFont() const {
 }
 
 void Win32WindowHost::createTooltip(const std::string& text) {
-    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Not owned by the window: Wine keeps a window that owns a popup out of
+    // the topmost band. The relay needs no owner; the run destroys it.
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltip_) return;
     // Wrap only at the text's own line breaks.
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 1000);
@@ -73,6 +75,11 @@ void Win32WindowHost::createTooltip(const std::string& text) {
     tool.hinst = GetModuleHandleW(nullptr);
     tool.lpszText = wide.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32WindowHost::destroyTooltip() {
+    if (tooltip_) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
 }
 
 void Win32WindowHost::endModal(int result) { EndDialog(window_, result); }

@@ -11,6 +11,7 @@ public:
     HWND window() const { return window_; }
     void setWindow(HWND window) { window_ = window; }
     HWND tooltip() const { return tooltip_; }
+    void destroyTooltip();
 
     Rect windowRect() const override;
     Size clientSize() const override;
@@ -37,5 +38,5 @@ public:
 
 private:
     HWND window_ = nullptr;
-    HWND tooltip_ = nullptr;  // owned by the window, destroyed with it
+    HWND tooltip_ = nullptr;
 };
