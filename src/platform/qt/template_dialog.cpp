@@ -52,7 +52,9 @@ QString controlName(int id) { return QStringLiteral("control_%1").arg(id); }
 
 TemplateDialog::TemplateDialog(const dialog_texts::DialogLayout& layout, std::span<const ControlLayout> controls,
                                QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
+    // A caption with a close box and a fixed frame, as the templates ask.
     setWindowTitle(QString::fromUtf8(layout.caption));
     const QFont font = fontFromLogFont(templateLogFont(layout.fontFace, layout.fontPoints));
     setFont(font);

@@ -72,7 +72,8 @@ Size TimerWidget::clientSize() const {
 }
 
 Point TimerWidget::clientToScreen(Point client) const {
-    return toPoint(mapToGlobal(QPoint(client.x + frameThickness(), client.y + frameThickness())));
+    const QPoint corner = geometry().topLeft();
+    return Point{corner.x() + frameThickness() + client.x, corner.y() + frameThickness() + client.y};
 }
 
 bool TimerWidget::isMinimized() const { return QWidget::isMinimized(); }
@@ -158,9 +159,10 @@ void TimerWidget::reportSize() {
 }
 
 QPoint TimerWidget::localPosition(const QMouseEvent* event) const {
-    // From the global position and the place Qt last gave the window, so a
-    // window that is being dragged sees the pointer where it really is.
-    return event->globalPosition().toPoint() - mapToGlobal(QPoint(0, 0));
+    // Relative to where the window really was when the event happened; Qt's
+    // own idea of the window's place can lag behind the window manager's
+    // just after the window is mapped.
+    return event->position().toPoint();
 }
 
 Point TimerWidget::clientPoint(const QMouseEvent* event) const {
