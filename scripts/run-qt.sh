@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${JOBS:-2}
 dir="$root/build/qt"
 
-cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_QT=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_QT=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j "$jobs" --target QuillastorTimer
 bin="$dir/src/platform/qt"
 

@@ -8,9 +8,10 @@ jobs=${JOBS:-2}
 dir="$root/build/qt"
 
 echo "== Qt program and its tests"
-cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_QT=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_QT=ON -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j "$jobs" --target QuillastorTimer qt_geometry_font_test qt_window_test qt_dialogs_test
-(cd "$dir" && QT_QPA_PLATFORM=offscreen ctest -L qt --output-on-failure)
+# The tests live under the program's folder, so ctest runs them from there.
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir/tests/qt" --output-on-failure
 
 echo "== Qt end-to-end run"
 "$root/scripts/e2e-qt.sh"

@@ -108,13 +108,12 @@ private Q_SLOTS:
 
     void tripleClickStopsAndResetsAfterTheInterval() {
         f_->clicks(2);
-        QTest::qWait(doubleClickMs() + 1200);
-        QVERIFY(f_->window.displayState().running);
-        QCOMPARE(f_->shownText(), std::string("0:02:59"));
+        QTRY_COMPARE_WITH_TIMEOUT(f_->shownText(), std::string("0:02:59"), 2000);
+        QTest::qWait(doubleClickMs() + 100);  // the starting sequence is over
         f_->clicks(3);
         // The second release stopped it; the reset waits for the sequence end.
         QVERIFY(!f_->window.displayState().running);
-        QCOMPARE(f_->shownText(), std::string("0:02:59"));
+        QVERIFY(f_->shownText() != "0:03:00");
         QTRY_COMPARE_WITH_TIMEOUT(f_->shownText(), std::string("0:03:00"), doubleClickMs() + 500);
         QVERIFY(!f_->widget.timerActive(CountdownWindow::kTickTimerId));
     }
