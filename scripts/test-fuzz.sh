@@ -17,7 +17,7 @@ for target in settings_load_fuzz duration_label_fuzz; do
     esac
     work="$dir/corpus-$target"
     mkdir -p "$work"
-    "$dir/$target" -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" 2>"$dir/$target.log" || {
+    "$dir/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "$work" "$seeds" 2>"$dir/$target.log" || {
         tail -n 40 "$dir/$target.log"
         echo "fuzzer $target found a failure" >&2
         exit 1
