@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,14 +16,29 @@ const QString kFontTitle = QString::fromUtf8("フォント");
 const QString kTextColorTitle = QString::fromUtf8("文字の色");
 const QString kBackColorTitle = QString::fromUtf8("色の設定");
 
+// The font as the dialog lists it: the face actually used (a substitute for
+// a Windows face) and the size in points.
+QFont dialogFont(const LogFont& initial, double dpiY) {
+    const QFont realised = fontFromLogFont(initial);
+    QFont font = realised;
+    font.setFamily(QFontInfo(realised).family());
+    font.setPointSizeF(realised.pixelSize() * 72.0 / dpiY);
+    return font;
+}
+
+double screenDpiY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
 }  // namespace
 
 std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, ColorRef initialColor) {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, fontFromLogFont(initial), QApplication::activeWindow(), kFontTitle);
+    const double dpiY = screenDpiY();
+    const QFont font = QFontDialog::getFont(&ok, dialogFont(initial, dpiY), QApplication::activeWindow(), kFontTitle);
     if (!ok) return std::nullopt;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    FontChoice choice{logFontFromFont(font, initial, screen ? screen->logicalDotsPerInchY() : 96.0), initialColor};
+    FontChoice choice{logFontFromFont(font, initial, dpiY), initialColor};
     // The text colour comes next; cancelling it keeps the colour as it was.
     const QColor color = QColorDialog::getColor(toQColor(initialColor), QApplication::activeWindow(), kTextColorTitle);
     if (color.isValid()) choice.color = toColorRef(color);
