@@ -12,6 +12,7 @@
 #include "platform/qt/folder_creating_store.h"
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/frame_band.h"
+#include "platform/qt/qt_services.h"
 #include "platform/qt/settings_location.h"
 #include "platform/qt/time_format.h"
 
@@ -192,6 +193,17 @@ private Q_SLOTS:
         QCOMPARE(chooseSettingsPath("", "/cfg"), std::string("/cfg/QuillastorTimer/QuillastorTimer.dat"));
         QCOMPARE(chooseSettingsPath("/no/such/folder/QuillastorTimer", "/cfg"),
                  std::string("/cfg/QuillastorTimer/QuillastorTimer.dat"));
+    }
+
+    void shippedFilesBesideOrUnderShare() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("bin");
+        const std::string exe = dir.filePath("bin/QuillastorTimer").toStdString();
+        QCOMPARE(shippedFilesDir(exe, "../share/quillastor-timer"), dir.filePath("share/quillastor-timer").toStdString());
+        QFile sound(dir.filePath("bin/NotifySound.wav"));
+        QVERIFY(sound.open(QIODevice::WriteOnly));
+        sound.close();
+        QCOMPARE(shippedFilesDir(exe, "../share/quillastor-timer"), dir.filePath("bin").toStdString());
     }
 
     void savingCreatesTheConfigFolder() {

@@ -9,8 +9,6 @@ if(DEFINED QUILLASTOR_NOTIFY_SOUND)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/dist/linux/quillastor-timer.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/dist/linux/65-quillastor-timer.conf
-        DESTINATION ${CMAKE_INSTALL_SYSCONFDIR}/fonts/conf.d)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillastor-timer)
@@ -23,4 +21,5 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), qt6-qpa-plugins, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -11,7 +11,7 @@
 #include "platform/qt/settings_location.h"
 
 #ifndef QUILLASTOR_DATA_DIR
-#define QUILLASTOR_DATA_DIR "/usr/share/quillastor-timer"
+#define QUILLASTOR_DATA_DIR "../share/quillastor-timer"
 #endif
 
 int main(int argc, char** argv) {

@@ -8,8 +8,9 @@
 
 std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir) {
     const QString exeDir = QFileInfo(QString::fromStdString(executablePath)).absolutePath();
-    if (QFileInfo::exists(QDir(exeDir).filePath("NotifySound.wav"))) return exeDir.toStdString();
-    return installedDataDir;
+    const QDir dir(exeDir);
+    if (QFileInfo::exists(dir.filePath("NotifySound.wav"))) return exeDir.toStdString();
+    return QDir::cleanPath(dir.filePath(QString::fromStdString(installedDataDir))).toStdString();
 }
 
 QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir)

@@ -34,5 +34,6 @@ struct QtPlatform {
 };
 
 // The folder of the shipped files: beside the executable when the sound is
-// there, else `installedDataDir`.
+// there (a portable copy), else `installedDataDir` taken from the
+// executable's folder (an installed copy: bin/../share/quillastor-timer).
 std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir);
