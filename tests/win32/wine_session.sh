@@ -4,7 +4,8 @@
 #   wine_use_prefix DIR      export the Wine variables for the prefix DIR
 #   wine_prepare_prefix      create it once, map the Japanese UI fonts
 #   display_start [WxH]      start Xvfb and openbox when there is no $DISPLAY
-#                            (or always, with FORCE_XVFB=1); sets VIRTUAL_DISPLAY
+#                            (or always, with FORCE_XVFB=1; NO_WINDOW_MANAGER=1
+#                            leaves openbox out); sets VIRTUAL_DISPLAY
 #   display_stop             stop what display_start started
 
 wine_use_prefix() {
@@ -41,7 +42,8 @@ display_start() {
     if [ -n "${DISPLAY:-}" ] && [ "${FORCE_XVFB:-0}" != 1 ]; then return 0; fi
     local n=$((90 + RANDOM % 400))
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
+    # -br: a black root that is repainted, so a closed window leaves no trace.
+    Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -br -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     local i
@@ -49,9 +51,11 @@ display_start() {
         xdpyinfo >/dev/null 2>&1 && break
         sleep 0.1
     done
-    openbox >/dev/null 2>&1 &
-    OPENBOX_PID=$!
-    sleep 0.5
+    if [ "${NO_WINDOW_MANAGER:-0}" != 1 ]; then
+        openbox >/dev/null 2>&1 &
+        OPENBOX_PID=$!
+        sleep 0.5
+    fi
     VIRTUAL_DISPLAY=":$n"
 }
 
