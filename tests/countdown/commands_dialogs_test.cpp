@@ -5,43 +5,15 @@
 #include <vector>
 
 #include "countdown_setup.h"
-#include "dialogs/registered_times_dialog.h"
-#include "dialogs/set_time_dialog.h"
 #include "fake/fake_controls.h"
 
 namespace {
-
-// The set-time dialog's controls for one run.
-struct SetTimeUser {
-    FakeTimeControl time;
-    FakeCheckBox box;
-    FakeDialogEnder ender;
-    SetTimeControls controls{time, box, ender};
-
-    // Opens the dialog, ticks the clock-time box when asked, enters `value`, OK.
-    int enter(SetTimeDialog& dialog, TimeOfDay value, bool clockTime) {
-        dialog.onInitDialog(controls);
-        if (clockTime) {
-            box.checked = true;
-            dialog.onClockTimeClicked();
-        }
-        time.value = value;
-        dialog.onOk();
-        return ender.result.value_or(kDialogCancel);
-    }
-};
-
-struct RegisteredTimesUser {
-    FakeListBox list;
-    FakePushButton add, edit, remove;
-    FakeDialogEnder ender;
-    RegisteredTimesControls controls{list, add, edit, remove, ender};
-};
 
 struct DialogCommandsTest : ::testing::Test, CountdownSetup {
     void SetUp() override { start(); }  // first run: 180 s, auto-start on
 };
 
+// The clock is read when OK is pressed, not when the dialog opens.
 TEST_F(DialogCommandsTest, ClockTimeBecomesTheSecondsUntilTheClockShowsIt) {
     struct Case {
         TimeOfDay now, target;
@@ -54,43 +26,32 @@ TEST_F(DialogCommandsTest, ClockTimeBecomesTheSecondsUntilTheClockShowsIt) {
         {{23, 59, 59}, {0, 1, 0}, 61},
     };
     for (const Case& c : cases) {
-        platform.clock.time = {6, 0, 0};  // when the dialog opens
+        platform.clock.time = {6, 0, 0};
         platform.dialogs.onSetTime = [&](SetTimeDialog& d) {
-            platform.clock.time = c.now;  // when OK is pressed
-            return SetTimeUser{}.enter(d, c.target, true);
+            platform.clock.time = c.now;
+            return SetTimeSession(d).enter(c.target, true);
         };
         window->onCommand(kCmdSetTime);
         EXPECT_EQ(window->countdown().duration(), c.seconds) << c.now.hour << ":" << c.now.minute;
+        EXPECT_TRUE(window->countdown().isRunning());
     }
-}
-
-TEST_F(DialogCommandsTest, TargetReachedNowAlarmsAtTheFirstTick) {
-    platform.clock.time = {10, 15, 0};
-    platform.dialogs.onSetTime = [](SetTimeDialog& d) { return SetTimeUser{}.enter(d, {10, 15, 0}, true); };
-    window->onCommand(kCmdSetTime);
-    EXPECT_FALSE(window->alarmActive());
-    advance(100);
-    EXPECT_TRUE(window->alarmActive());
-}
-
-TEST_F(DialogCommandsTest, DurationIsSetAndAutoStarted) {
-    platform.dialogs.onSetTime = [](SetTimeDialog& d) { return SetTimeUser{}.enter(d, {1, 2, 3}, false); };
+    platform.dialogs.onSetTime = [](SetTimeDialog& d) { return SetTimeSession(d).enter({1, 2, 3}); };
     window->onCommand(kCmdSetTime);
     EXPECT_EQ(window->countdown().duration(), 3723);
-    EXPECT_TRUE(window->countdown().isRunning());
 }
 
 TEST_F(DialogCommandsTest, OpensWithTheFullDurationWhileHalfRunAndCancelKeepsItRunning) {
     window->toggleStartStop();
     advance(90'500);
-    SetTimeUser user;
+    TimeOfDay prefill;
     platform.dialogs.onSetTime = [&](SetTimeDialog& d) {
-        d.onInitDialog(user.controls);
+        SetTimeSession s(d);
+        prefill = s.time.value;
         d.onCancel();
-        return user.ender.result.value_or(kDialogOk);
+        return s.result();
     };
     window->onCommand(kCmdSetTime);
-    EXPECT_EQ(user.time.value, (TimeOfDay{0, 3, 0}));
+    EXPECT_EQ(prefill, (TimeOfDay{0, 3, 0}));
     EXPECT_TRUE(window->countdown().isRunning());
     EXPECT_EQ(shown(), "0:01:30");
 }
@@ -98,13 +59,11 @@ TEST_F(DialogCommandsTest, OpensWithTheFullDurationWhileHalfRunAndCancelKeepsItR
 TEST_F(DialogCommandsTest, RegisterTimesReplacesTheListOnOkOnly) {
     auto deleteFirst = [](bool confirm) {
         return [confirm](RegisteredTimesDialog& d) {
-            RegisteredTimesUser user;
-            d.onInitDialog(user.controls);
-            user.list.selection = 0;
-            d.onSelectionChange();
+            RegisteredTimesSession s(d);
+            s.select(0);
             d.onDelete();
             confirm ? d.onOk() : d.onCancel();
-            return user.ender.result.value_or(0);
+            return s.result();
         };
     };
     const std::vector<uint32_t> defaults{180, 600, 3600};
@@ -129,14 +88,13 @@ TEST_F(DialogCommandsTest, RegisterTimesReplacesTheListOnOkOnly) {
 
 TEST_F(DialogCommandsTest, RegisterTimesDialogHoldsAtMostFive) {
     window->countdownSettings().registeredTimes = {1, 2, 3, 4, 5};
-    RegisteredTimesUser user;
+    bool addEnabled = true;
     platform.dialogs.onRegisteredTimes = [&](RegisteredTimesDialog& d) {
-        d.onInitDialog(user.controls);
+        addEnabled = RegisteredTimesSession(d).add.enabled;
         return kDialogCancel;
     };
     window->onCommand(kCmdRegisterTimes);
-    EXPECT_EQ(user.list.items, (std::vector<std::string>{"1秒", "2秒", "3秒", "4秒", "5秒"}));
-    EXPECT_FALSE(user.add.enabled);
+    EXPECT_FALSE(addEnabled);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The command table: every id reaches its action; the option toggles, exit,
-// the shipped files; commands chosen after the countdown expired under the
-// open menu.
+// The command table: every id reaches its action; the option toggles, help,
+// a command chosen after the countdown expired under the open menu.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,16 +14,6 @@ struct CommandTableTest : ::testing::Test, CountdownSetup {
         start();  // first run: 180 s, auto-start on, 3分/10分/1時間
         host->clearLog();
     }
-    void addFiles(const std::vector<std::string>& paths) {
-        platform.files.files.clear();
-        for (const std::string& path : paths) platform.files.files[path] = {};
-    }
-    // The settings file as written (read once per test).
-    const CountdownSettings& saved() {
-        EXPECT_TRUE(savedSettings.load(platform.files, platform.services().settingsPath));
-        return savedSettings;
-    }
-    CountdownSettings savedSettings;
 };
 
 TEST_F(CommandTableTest, EveryIdReachesItsAction) {
@@ -73,106 +62,42 @@ TEST_F(CommandTableTest, TogglesStoreOneOrZero) {
     EXPECT_EQ(host->log, (std::vector<std::string>{"topmost 0", "topmost 1"}));  // applied at once
 }
 
-TEST_F(CommandTableTest, SoundAndAutoStartTogglesActOnlyLater) {
-    window->onCommand(kCmdAlarmSound);
-    window->onCommand(kCmdAutoStart);
-    EXPECT_TRUE(sounds().empty());
-    EXPECT_TRUE(host->log.empty());
-    window->onCommand(kCmdRegisteredTime1);
-    EXPECT_FALSE(window->countdown().isRunning());
-}
-
-TEST_F(CommandTableTest, ExitSavesTheDurationAndEndsTheRun) {
-    window->onCommand(kCmdRegisteredTime2);
-    advance(5000);
-    window->onCommand(kCmdExit);
-    EXPECT_EQ(host->endResult, 1);
-    EXPECT_EQ(saved().countdownSeconds, 600);  // not what was left
-}
-
-// Help and the alarm sound look in the current directory, then beside the
-// executable (/fake/exe).
-TEST_F(CommandTableTest, HelpOpensTheFileWhereItIsFound) {
+// Help looks in the current directory, then beside the executable (/fake/exe).
+TEST_F(CommandTableTest, HelpOpensTheFileWhereItIsFoundOrSaysItIsMissing) {
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"Readme.txt"}, "Readme.txt"},
         {{"/fake/exe/Readme.txt"}, "/fake/exe/Readme.txt"},
         {{"Readme.txt", "/fake/exe/Readme.txt"}, "Readme.txt"},
     };
     for (const auto& [present, opened] : cases) {
-        addFiles(present);
+        platform.files.files.clear();
+        for (const std::string& path : present) platform.files.files[path] = {};
         platform.shell.opened.clear();
         window->onCommand(kCmdHelp);
         EXPECT_EQ(platform.shell.opened, std::vector<std::string>{opened});
     }
     EXPECT_TRUE(platform.messages.shown.empty());
-}
-
-TEST_F(CommandTableTest, MissingHelpIsReportedWithTheProductName) {
+    platform.files.files.clear();
     window->onCommand(kCmdHelp);
-    EXPECT_TRUE(platform.shell.opened.empty());
     ASSERT_EQ(platform.messages.shown.size(), 1u);
     EXPECT_EQ(platform.messages.shown[0].text, "Readme.txt が見つかりません。");
     EXPECT_EQ(platform.messages.shown[0].caption, std::optional<std::string>("Quillastorカウントダウンタイマー"));
     EXPECT_EQ(platform.messages.shown[0].style, 0x30u);
 }
 
-TEST_F(CommandTableTest, AlarmSoundIsFoundBesideTheExecutable) {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"NotifySound.wav", "/fake/exe/NotifySound.wav"}, "play NotifySound.wav"},
-        {{"/fake/exe/NotifySound.wav"}, "play /fake/exe/NotifySound.wav"},
-        {{}, "play NotifySound.wav"},  // the sound service decides what is heard
-    };
-    window->countdownSettings().registeredTimes = {1};
-    for (const auto& [present, played] : cases) {
-        addFiles(present);
-        platform.sound.events.clear();
-        window->onCommand(kCmdRegisteredTime1);
-        advance(1100);
-        EXPECT_EQ(sounds(), std::vector<std::string>{played});
-        press();  // dismiss
-    }
-}
-
-// The menu opens on a running 3-minute countdown that expires under it.
-struct ExpiryUnderMenuTest : CommandTableTest {
-    void chooseAfterExpiry(uint32_t id) {
-        window->onCommand(kCmdRegisteredTime1);
-        platform.menus.whileOpen = [&] { advance(181'000); };
-        platform.menus.choice = id;
-        window->showContextMenu(10, 10);
-        ASSERT_TRUE(window->alarmActive());
-    }
-};
-
-TEST_F(ExpiryUnderMenuTest, MenuShowsTheStateAtOpening) {
-    chooseAfterExpiry(kCmdAlarmSound);
+// The menu opens on a running 3-minute countdown that expires under it: the
+// menu shows the state at opening; the chosen time restarts the clock and
+// the alarm goes on.
+TEST_F(CommandTableTest, RegisteredTimeChosenAfterExpiryUnderTheMenuKeepsTheAlarm) {
+    window->onCommand(kCmdRegisteredTime1);
+    platform.menus.whileOpen = [&] { advance(181'000); };
+    platform.menus.choice = kCmdRegisteredTime2;
+    window->showContextMenu(10, 10);
     EXPECT_EQ(platform.menus.shown.back().items.at(5).caption, "ストップ(左ダブルクリック)");
-    EXPECT_EQ(window->countdownSettings().alarmSound, 0);
-}
-
-TEST_F(ExpiryUnderMenuTest, StartStopPausesTheAlarmingCountdown) {
-    chooseAfterExpiry(kCmdStartStop);
-    EXPECT_TRUE(window->alarmActive());
-    EXPECT_FALSE(window->countdown().isRunning());
-    EXPECT_FALSE(tickRunning());
-    EXPECT_TRUE(flashRunning());
-}
-
-TEST_F(ExpiryUnderMenuTest, RegisteredTimeRestartsTheClockButKeepsTheAlarm) {
-    chooseAfterExpiry(kCmdRegisteredTime2);
     EXPECT_TRUE(window->alarmActive());
     EXPECT_TRUE(window->countdown().isRunning());
     EXPECT_EQ(shown(), "0:10:00");
     EXPECT_TRUE(flashRunning());
-}
-
-TEST_F(ExpiryUnderMenuTest, ExitSavesThePreAlarmCorner) {
-    host->moveTo(10, 10);
-    const Rect before = host->rect;
-    chooseAfterExpiry(kCmdExit);
-    EXPECT_NE(host->rect, before);  // centred by the alarm
-    EXPECT_EQ(saved().windowRect, before);
-    EXPECT_EQ(host->endResult, 1);
 }
 
 }  // namespace

@@ -5,14 +5,7 @@
 
 namespace {
 
-class Persistence : public ::testing::Test, public CountdownSetup {
-protected:
-    std::unique_ptr<CountdownSettings> readBack() {
-        auto saved = std::make_unique<CountdownSettings>();
-        EXPECT_TRUE(saved->load(platform.files, platform.services().settingsPath));
-        return saved;
-    }
-};
+class Persistence : public ::testing::Test, public CountdownSetup {};
 
 TEST_F(Persistence, SavesTheDurationNotTheRemainingTimeAndTheCurrentRectangle) {
     startIdle(90);
@@ -20,54 +13,35 @@ TEST_F(Persistence, SavesTheDurationNotTheRemainingTimeAndTheCurrentRectangle) {
     advance(30000);
     host->moveTo(-50, 40);
     window->saveSettings();
-    const auto saved = readBack();
-    EXPECT_EQ(saved->countdownSeconds, 90);
-    EXPECT_EQ(saved->windowRect, host->rect);
-    EXPECT_EQ(saved->registeredTimes, (std::vector<uint32_t>{180, 600, 3600}));
-    EXPECT_EQ(saved->autoStart, 0);
-}
-
-TEST_F(Persistence, QueryEndSessionSavesOnlyWhenAllowed) {
-    start();
-    EXPECT_FALSE(window->onQueryEndSession(false));
-    EXPECT_EQ(platform.files.writes, 0);
-    EXPECT_TRUE(window->onQueryEndSession(true));
-    EXPECT_EQ(platform.files.writes, 1);
-}
-
-TEST_F(Persistence, AFailedWriteStillEndsTheSession) {
-    start();
-    platform.files.failWrites = true;
-    EXPECT_TRUE(window->onQueryEndSession(true));
-    window->onCommand(kCmdExit);
-    EXPECT_EQ(host->endResult, 1);
-}
-
-TEST_F(Persistence, ExitSavesThenEnds) {
-    start();
-    window->onCommand(kCmdExit);
-    EXPECT_EQ(platform.files.writes, 1);
-    EXPECT_EQ(host->endResult, 1);
-    EXPECT_EQ(readBack()->countdownSeconds, 180);
-}
-
-TEST_F(Persistence, EnterAndEscapeDoNothing) {
-    start();
-    window->onOk();
-    window->onCancel();
-    EXPECT_FALSE(host->endResult);
-    EXPECT_EQ(platform.files.writes, 0);
-}
-
-TEST_F(Persistence, ASavedRunComesBackAsItWasLeft) {
-    startIdle(45);
-    host->moveTo(12, 34);
-    window->saveSettings();
+    CountdownSettings saved;
+    ASSERT_TRUE(saved.load(platform.files, platform.services().settingsPath));
+    EXPECT_EQ(saved.countdownSeconds, 90);
+    EXPECT_EQ(saved.windowRect, host->rect);
+    EXPECT_EQ(saved.registeredTimes, (std::vector<uint32_t>{180, 600, 3600}));
+    EXPECT_EQ(saved.autoStart, 0);
+    // ... and the next run comes back as this one was left.
     CountdownSetup next;
     next.platform.files = platform.files;
     next.start();
     EXPECT_EQ(next.host->rect, host->rect);
-    EXPECT_EQ(next.shown(), "0:00:45");
+    EXPECT_EQ(next.shown(), "0:01:30");
+}
+
+// Enter and Escape do nothing; a failed write still ends the session.
+TEST_F(Persistence, QueryEndSessionAndExitSave) {
+    start();
+    window->onOk();
+    window->onCancel();
+    EXPECT_FALSE(window->onQueryEndSession(false));
+    EXPECT_EQ(platform.files.writes, 0);
+    EXPECT_FALSE(host->endResult);
+    EXPECT_TRUE(window->onQueryEndSession(true));
+    EXPECT_EQ(platform.files.writes, 1);
+    platform.files.failWrites = true;
+    EXPECT_TRUE(window->onQueryEndSession(true));
+    window->onCommand(kCmdExit);
+    EXPECT_EQ(platform.files.writes, 3);
+    EXPECT_EQ(host->endResult, 1);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "dialogs/registered_times_dialog.h"
-#include "fake_dialog_services.h"
+#include "fake/fake_controls.h"
+#include "fake/fake_platform.h"
 
 namespace {
 
@@ -15,6 +17,27 @@ using Seconds = std::vector<uint32_t>;
 struct Buttons {
     bool add, edit, remove;
     friend bool operator==(const Buttons&, const Buttons&) = default;
+};
+
+// Plays one script per nested set-time dialog, in order.
+class ScriptedDialogRunner : public DialogRunner {
+public:
+    using Script = std::function<void(SetTimeSession&)>;
+    int runSetTime(SetTimeDialog& dialog) override {
+        ++setTimeRuns;
+        if (scripts.empty()) {
+            ADD_FAILURE() << "unexpected set-time dialog";
+            return kDialogCancel;
+        }
+        const Script script = scripts.front();
+        scripts.pop_front();
+        SetTimeSession session(dialog);
+        script(session);
+        return session.result();
+    }
+    int runRegisteredTimes(RegisteredTimesDialog&) override { return kDialogCancel; }
+    std::deque<Script> scripts;
+    int setTimeRuns = 0;
 };
 
 class RegisteredTimesDialogTest : public ::testing::Test {
@@ -28,106 +51,96 @@ protected:
         session = std::make_unique<RegisteredTimesSession>(*dialog);
         return *session;
     }
-
     Labels items() const { return session->list.items; }
     int selection() const { return session->list.selection; }
     Buttons buttons() const { return {session->add.enabled, session->edit.enabled, session->remove.enabled}; }
 
-    // The next nested set-time dialog: the user types `entered` and presses OK.
-    void nextSetTimeEnters(TimeOfDay entered) {
-        runner.scripts.push_back([entered](SetTimeSession& s) {
-            s.time.userEnters(entered);
-            s.dialog.onOk();
-        });
-    }
-    void nextSetTimeCancels() {
-        runner.scripts.push_back([](SetTimeSession& s) {
-            s.time.userEnters({1, 2, 3});
-            s.dialog.onCancel();
+    // The next nested dialog: the user types `entered` and presses OK (or Cancel).
+    void nextSetTime(TimeOfDay entered, bool ok = true) {
+        runner.scripts.push_back([entered, ok](SetTimeSession& s) {
+            s.time.value = entered;
+            ok ? s.dialog.onOk() : s.dialog.onCancel();
         });
     }
 
     ScriptedDialogRunner runner;
-    RecordingMessageBoxes messages;
-    FixedLocalClock clock;
+    FakeMessageBoxes messages;
+    FakeLocalClock clock;
     std::unique_ptr<RegisteredTimesDialog> dialog;
     std::unique_ptr<RegisteredTimesSession> session;
 };
 
-// ---- Opening and button state ----
-
-TEST_F(RegisteredTimesDialogTest, OpensTheDefaultListAsLabelsWithTheFirstSelected) {
-    EXPECT_TRUE(open({180, 600, 3600}).initResult);
-    EXPECT_EQ(items(), (Labels{"3分", "10分", "1時間"}));
-    EXPECT_EQ(selection(), 0);
-    EXPECT_EQ(buttons(), (Buttons{true, true, true}));
-}
-
-struct OpenCase {
-    const char* name;
-    Seconds times;
-    int32_t maxCount;
-    int selection;
-    Buttons buttons;
-};
-
+// Every list also comes back whole from OK, however long.
 TEST_F(RegisteredTimesDialogTest, ButtonStateOnOpeningFollowsCountAndSelection) {
-    const OpenCase cases[] = {
+    struct Case {
+        const char* name;
+        Seconds times;
+        int32_t maxCount;
+        int selection;
+        Buttons buttons;
+    };
+    const Case cases[] = {
         {"no entries", {}, 5, -1, {true, false, false}},
         {"one entry", {60}, 5, 0, {true, true, true}},
         {"four entries", {1, 2, 3, 4}, 5, 0, {true, true, true}},
         {"five entries", {1, 2, 3, 4, 5}, 5, 0, {false, true, true}},
-        {"seven entries from a hand-edited file", {1, 2, 3, 4, 5, 6, 7}, 5, 0, {false, true, true}},
+        {"seven entries from a hand-edited file", {1, 60, 3600, 3601, 86399, 90000, 5400}, 5, 0, {false, true, true}},
         {"no maximum set", {60}, 0, 0, {false, true, true}},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(open(c.times, c.maxCount).list.count(), static_cast<int>(c.times.size()));
+        auto& s = open(c.times, c.maxCount);
+        EXPECT_TRUE(s.initResult);
+        EXPECT_EQ(s.list.count(), static_cast<int>(c.times.size()));
         EXPECT_EQ(selection(), c.selection);
         EXPECT_EQ(buttons(), c.buttons);
+        s.dialog.onOk();
+        EXPECT_EQ(s.dialog.times(), c.times);
     }
-}
-
-TEST_F(RegisteredTimesDialogTest, SelectionChangeUpdatesEditAndDelete) {
-    auto& s = open({180, 600});
-    s.select(-1);
+    EXPECT_EQ(open({180, 600, 3600}).list.items, (Labels{"3分", "10分", "1時間"}));
+    open({180, 600}).select(-1);
     EXPECT_EQ(buttons(), (Buttons{true, false, false}));
-    s.select(1);
+    session->select(1);
     EXPECT_EQ(buttons(), (Buttons{true, true, true}));
 }
 
-// ---- Add ----
-
-TEST_F(RegisteredTimesDialogTest, AddOpensADurationOnlySetTimeDialogPrefilledWithThreeMinutes) {
-    auto& s = open({600});
-    runner.scripts.push_back([](SetTimeSession& nested) {
-        EXPECT_FALSE(nested.checkBox.enabled);
-        EXPECT_EQ(nested.time.value, (TimeOfDay{0, 3, 0}));
-        EXPECT_EQ(nested.time.format, "HH時間mm分ss秒");
-        nested.time.userEnters({0, 1, 30});
-        nested.dialog.onOk();
-    });
+// The nested dialog is a duration only, pre-filled with 3 minutes for Add and
+// with the entry for Edit.
+TEST_F(RegisteredTimesDialogTest, AddAppendsAndEditReplacesInPlace) {
+    auto& s = open({180, 600});
+    auto expectPrefill = [this](TimeOfDay prefill, TimeOfDay entered) {
+        runner.scripts.push_back([=](SetTimeSession& nested) {
+            EXPECT_FALSE(nested.checkBox.enabled);
+            EXPECT_EQ(nested.time.value, prefill);
+            EXPECT_EQ(nested.time.format, "HH時間mm分ss秒");
+            nested.enter(entered);
+        });
+    };
+    expectPrefill({0, 3, 0}, {0, 1, 30});
     s.dialog.onAdd();
-    EXPECT_EQ(runner.setTimeRuns, 1);
-    EXPECT_EQ(items(), (Labels{"10分", "1分30秒"}));
+    EXPECT_EQ(items(), (Labels{"3分", "10分", "1分30秒"}));
+    EXPECT_EQ(selection(), 2);
+    s.select(1);
+    expectPrefill({0, 10, 0}, {2, 0, 1});
+    s.dialog.onEdit();
+    EXPECT_EQ(items(), (Labels{"3分", "2時間0分1秒", "1分30秒"}));
     EXPECT_EQ(selection(), 1);
+    EXPECT_EQ(buttons(), (Buttons{true, true, true}));
+    EXPECT_EQ(runner.setTimeRuns, 2);
 }
 
 TEST_F(RegisteredTimesDialogTest, AddingTheFifthGreysAddAndDeletingOneEnablesItAgain) {
     auto& s = open({180, 600, 3600});
-    nextSetTimeEnters({0, 0, 5});
+    nextSetTime({0, 0, 5});
     s.dialog.onAdd();
     EXPECT_EQ(buttons(), (Buttons{true, true, true}));
-    nextSetTimeEnters({1, 0, 1});
+    nextSetTime({1, 0, 1});
     s.dialog.onAdd();
     EXPECT_EQ(items(), (Labels{"3分", "10分", "1時間", "5秒", "1時間0分1秒"}));
     EXPECT_EQ(selection(), 4);
     EXPECT_EQ(buttons(), (Buttons{false, true, true}));
-
     s.dialog.onAdd();  // a stray Add at the maximum opens nothing
     EXPECT_EQ(runner.setTimeRuns, 2);
-    EXPECT_EQ(s.list.count(), 5);
-
     s.dialog.onDelete();
     EXPECT_EQ(buttons(), (Buttons{true, true, true}));
 }
@@ -135,129 +148,73 @@ TEST_F(RegisteredTimesDialogTest, AddingTheFifthGreysAddAndDeletingOneEnablesItA
 TEST_F(RegisteredTimesDialogTest, NestedDialogRefusesZeroBeforeAddAppends) {
     auto& s = open({});
     runner.scripts.push_back([this](SetTimeSession& nested) {
-        nested.time.userEnters({0, 0, 0});
-        nested.dialog.onOk();
+        nested.enter({0, 0, 0});
         EXPECT_EQ(messages.shown.size(), 1u);
-        nested.time.userEnters({0, 0, 1});
-        nested.dialog.onOk();
+        nested.enter({0, 0, 1});
     });
     s.dialog.onAdd();
     EXPECT_EQ(items(), (Labels{"1秒"}));
     EXPECT_EQ(buttons(), (Buttons{true, true, true}));
 }
 
-// ---- Edit ----
-
-TEST_F(RegisteredTimesDialogTest, EditReplacesTheEntryInPlace) {
-    auto& s = open({180, 600, 3600});
-    s.select(1);
-    runner.scripts.push_back([](SetTimeSession& nested) {
-        EXPECT_FALSE(nested.checkBox.enabled);
-        EXPECT_EQ(nested.time.value, (TimeOfDay{0, 10, 0}));
-        nested.time.userEnters({0, 1, 30});
-        nested.dialog.onOk();
-    });
-    s.dialog.onEdit();
-    EXPECT_EQ(items(), (Labels{"3分", "1分30秒", "1時間"}));
-    EXPECT_EQ(selection(), 1);
-    EXPECT_EQ(buttons(), (Buttons{true, true, true}));
-}
-
-TEST_F(RegisteredTimesDialogTest, CancelledAddOrEditChangesNothing) {
+TEST_F(RegisteredTimesDialogTest, CancelledAddOrEditAndNoSelectionChangeNothing) {
     auto& s = open({180, 600, 3600});
     s.select(2);
-    nextSetTimeCancels();
+    nextSetTime({1, 2, 3}, false);
     s.dialog.onAdd();
-    nextSetTimeCancels();
+    nextSetTime({1, 2, 3}, false);
     s.dialog.onEdit();
-    EXPECT_EQ(runner.setTimeRuns, 2);
-    EXPECT_EQ(items(), (Labels{"3分", "10分", "1時間"}));
     EXPECT_EQ(selection(), 2);
-}
-
-TEST_F(RegisteredTimesDialogTest, EditAndDeleteWithoutASelectionDoNothing) {
-    auto& s = open({180, 600});
     s.select(-1);
     s.dialog.onEdit();
     s.dialog.onDelete();
-    EXPECT_EQ(runner.setTimeRuns, 0);
-    EXPECT_EQ(items(), (Labels{"3分", "10分"}));
+    EXPECT_EQ(runner.setTimeRuns, 2);
+    EXPECT_EQ(items(), (Labels{"3分", "10分", "1時間"}));
 }
 
-// ---- Delete ----
-
-struct DeleteCase {
-    const char* name;
-    Seconds times;
-    int selected;
-    Labels left;
-    int selectionAfter;
-    Buttons buttons;
-};
-
 TEST_F(RegisteredTimesDialogTest, DeleteSelectsTheSameIndexOrTheNewLast) {
-    const DeleteCase cases[] = {
-        {"first of three", {180, 600, 3600}, 0, {"10分", "1時間"}, 0, {true, true, true}},
-        {"middle of three", {180, 600, 3600}, 1, {"3分", "1時間"}, 1, {true, true, true}},
-        {"last of three", {180, 600, 3600}, 2, {"3分", "10分"}, 1, {true, true, true}},
+    struct Case {
+        const char* name;
+        Seconds times;
+        int selected;
+        Seconds left;
+        int selectionAfter;
+        Buttons buttons;
+    };
+    const Case cases[] = {
+        {"first of three", {180, 600, 3600}, 0, {600, 3600}, 0, {true, true, true}},
+        {"middle of three", {180, 600, 3600}, 1, {180, 3600}, 1, {true, true, true}},
+        {"last of three", {180, 600, 3600}, 2, {180, 600}, 1, {true, true, true}},
         {"only entry", {180}, 0, {}, -1, {true, false, false}},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto& s = open(c.times);
         s.select(c.selected);
         s.dialog.onDelete();
-        EXPECT_EQ(items(), c.left);
         EXPECT_EQ(selection(), c.selectionAfter);
         EXPECT_EQ(buttons(), c.buttons);
+        s.dialog.onOk();
+        EXPECT_EQ(s.result(), kDialogOk);
+        EXPECT_EQ(s.dialog.times(), c.left);
     }
 }
 
-// ---- OK and Cancel ----
-
-TEST_F(RegisteredTimesDialogTest, OkGivesTheListInListBoxOrder) {
-    auto& s = open({3600, 180, 600});
-    nextSetTimeEnters({0, 0, 45});
-    s.dialog.onAdd();
-    s.select(0);
-    nextSetTimeEnters({2, 0, 0});
-    s.dialog.onEdit();
-    s.select(1);
-    s.dialog.onDelete();
-    s.dialog.onOk();
-    EXPECT_EQ(s.ender.result, kDialogOk);
-    EXPECT_EQ(s.ender.calls, 1);
-    EXPECT_EQ(s.dialog.times(), (Seconds{7200, 600, 45}));
-}
-
-TEST_F(RegisteredTimesDialogTest, OkWithAnEmptyListGivesAnEmptyList) {
-    auto& s = open({180});
-    s.dialog.onDelete();
-    s.dialog.onOk();
-    EXPECT_EQ(s.ender.result, kDialogOk);
-    EXPECT_TRUE(s.dialog.times().empty());
-}
-
-TEST_F(RegisteredTimesDialogTest, CancelLeavesTheCallersListAsItWas) {
-    auto& s = open({180, 600, 3600});
-    nextSetTimeEnters({0, 0, 9});
-    s.dialog.onAdd();
-    s.dialog.onDelete();
-    s.select(0);
-    s.dialog.onDelete();
-    s.dialog.onCancel();
-    EXPECT_EQ(s.ender.result, kDialogCancel);
-    EXPECT_EQ(s.dialog.times(), (Seconds{180, 600, 3600}));
-}
-
-TEST_F(RegisteredTimesDialogTest, LongerListIsShownWholeAndComesBackWhole) {
-    const Seconds seven{1, 60, 3600, 3601, 86399, 90000, 5400};
-    auto& s = open(seven);
-    EXPECT_EQ(s.list.count(), 7);
-    EXPECT_EQ(s.list.text(5), "25時間");
-    EXPECT_FALSE(s.add.enabled);
-    s.dialog.onOk();
-    EXPECT_EQ(s.dialog.times(), seven);
+TEST_F(RegisteredTimesDialogTest, OkGivesTheListInListBoxOrderAndCancelTheCallersList) {
+    for (bool ok : {true, false}) {
+        auto& s = open({3600, 180, 600});
+        nextSetTime({0, 0, 45});
+        s.dialog.onAdd();
+        s.select(0);
+        nextSetTime({2, 0, 0});
+        s.dialog.onEdit();
+        s.select(1);
+        s.dialog.onDelete();
+        ok ? s.dialog.onOk() : s.dialog.onCancel();
+        EXPECT_EQ(s.result(), ok ? kDialogOk : kDialogCancel);
+        EXPECT_EQ(s.ender.calls, 1);
+        EXPECT_EQ(s.dialog.times(), ok ? (Seconds{7200, 600, 45}) : (Seconds{3600, 180, 600}));
+    }
 }
 
 // Every duration the set-time dialog can produce survives the list box.
@@ -269,8 +226,7 @@ TEST_F(RegisteredTimesDialogTest, EveryDurationOfADayComesBackFromItsLabel) {
     EXPECT_EQ(s.dialog.times(), all);
 }
 
-// Above the signed range a label cannot spell the value; it is shown as the
-// largest one instead of a negative label.
+// Above the signed range a label cannot spell the value: the largest one is shown.
 TEST_F(RegisteredTimesDialogTest, ValueAboveTheSignedRangeIsShownAsTheLargestLabel) {
     auto& s = open({4294967295u, 180});
     EXPECT_EQ(s.list.text(0), "596523時間14分7秒");

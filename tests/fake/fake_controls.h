@@ -1,33 +1,44 @@
-// Fake dialog controls: plain state the test can read and set, for binding
-// the core dialogs inside a FakeDialogRunner callback.
+// Fake dialog controls, and the two time dialogs opened over them. They behave
+// like the Win32 controls where the dialogs depend on it: the time control
+// refuses a time of day out of range, a disabled check box cannot be ticked,
+// and the list box moves or drops its selection on insert and delete.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "dialogs/registered_times_dialog.h"
+#include "dialogs/set_time_dialog.h"
 #include "platform/dialog_controls.h"
+#include "platform/dialog_runner.h"
 
 class FakeTimeControl : public TimeControl {
 public:
     void setFormat(const std::string& f) override { format = f; }
-    void setTime(const TimeOfDay& t) override { value = t; }
+    void setTime(const TimeOfDay& t) override {
+        const bool inRange = t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 &&
+                             t.second < 60;
+        if (inRange) value = t;
+        else ++refusedSets;
+    }
     TimeOfDay time() const override { return value; }
     std::string format;
-    TimeOfDay value;
+    TimeOfDay value{};
+    int refusedSets = 0;
 };
 
 class FakeCheckBox : public CheckBox {
 public:
     bool isChecked() const override { return checked; }
-    void setEnabled(bool on) override { enabled = on; }
+    void setEnabled(bool e) override { enabled = e; }
     bool checked = false;
     bool enabled = true;
 };
 
 class FakePushButton : public PushButton {
 public:
-    void setEnabled(bool on) override { enabled = on; }
+    void setEnabled(bool e) override { enabled = e; }
     bool enabled = true;
 };
 
@@ -35,17 +46,73 @@ class FakeListBox : public ListBox {
 public:
     int count() const override { return static_cast<int>(items.size()); }
     void addString(const std::string& text) override { items.push_back(text); }
-    void insertString(int index, const std::string& text) override;
-    void deleteString(int index) override;
-    std::string text(int index) const override;
+    void insertString(int index, const std::string& text) override {
+        if (index < 0 || index > count()) index = count();
+        items.insert(items.begin() + index, text);
+        if (selection >= index) ++selection;
+    }
+    void deleteString(int index) override {
+        if (index < 0 || index >= count()) return;
+        items.erase(items.begin() + index);
+        if (selection == index) selection = -1;
+        else if (selection > index) --selection;
+    }
+    std::string text(int index) const override { return index >= 0 && index < count() ? items[index] : ""; }
     int currentSelection() const override { return selection; }
-    void setCurrentSelection(int index) override;
+    void setCurrentSelection(int index) override { selection = index >= 0 && index < count() ? index : -1; }
     std::vector<std::string> items;
     int selection = -1;
 };
 
 class FakeDialogEnder : public DialogEnder {
 public:
-    void endDialog(int r) override { result = r; }
+    void endDialog(int r) override {
+        ++calls;
+        result = r;
+    }
     std::optional<int> result;
+    int calls = 0;
+};
+
+// The set-time dialog as a user sees it: its controls, opened.
+struct SetTimeSession {
+    explicit SetTimeSession(SetTimeDialog& d) : dialog(d) { initResult = dialog.onInitDialog(controls); }
+    // A click reaches the dialog only when the box is enabled.
+    void clickCheckBox() {
+        if (!checkBox.enabled) return;
+        checkBox.checked = !checkBox.checked;
+        dialog.onClockTimeClicked();
+    }
+    // The user types `t` (clock time ticked first when asked) and presses OK.
+    int enter(TimeOfDay t, bool clockTime = false) {
+        if (clockTime) clickCheckBox();
+        time.value = t;
+        dialog.onOk();
+        return result();
+    }
+    int result() const { return ender.result.value_or(kDialogCancel); }
+
+    SetTimeDialog& dialog;
+    FakeTimeControl time;
+    FakeCheckBox checkBox;
+    FakeDialogEnder ender;
+    SetTimeControls controls{time, checkBox, ender};
+    bool initResult = false;
+};
+
+// The registered-times dialog as a user sees it: its controls, opened.
+struct RegisteredTimesSession {
+    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) { initResult = dialog.onInitDialog(controls); }
+    void select(int index) {
+        list.setCurrentSelection(index);
+        dialog.onSelectionChange();
+    }
+    int result() const { return ender.result.value_or(kDialogCancel); }
+
+    RegisteredTimesDialog& dialog;
+    FakeListBox list;
+    FakePushButton add, edit, remove;
+    FakeDialogEnder ender;
+    RegisteredTimesControls controls{list, add, edit, remove, ender};
+    bool initResult = false;
 };
