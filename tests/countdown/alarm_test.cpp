@@ -55,7 +55,7 @@ TEST_F(Alarm, LeftPressEndsItAndRestoresEverything) {
     for (int32_t topmost : {0, 1}) {
         AlarmSetup s;
         s.runInto(5900, topmost);  // in the normal phase after one flash
-        s.host->userResize(260, 100);
+        s.host->resizeTo(260, 100);
         s.press();
         EXPECT_FALSE(s.window->alarmActive());
         EXPECT_FALSE(s.window->inverted());
@@ -156,7 +156,7 @@ TEST_F(Alarm, AClickSequenceBeforeExpiryIsDropped) {
 
 TEST_F(Alarm, ExitDuringTheAlarmSavesThePreAlarmCornerWithTheCurrentSize) {
     runInto(6000);
-    host->userResize(300, 90);
+    host->resizeTo(300, 90);
     window->onCommand(kCmdExit);
     EXPECT_EQ(host->endResult, 1);
     CountdownSettings saved;

@@ -1,34 +1,15 @@
-// A fake platform with virtual time for the core tests.
-//
-// FakePlatform bundles one fake of every service in Services plus a
-// FakeModalRunner; services() hands them to the core. Nothing here sleeps:
-//
-//  - Time: FakeTime is the tick source and the scheduler of every window timer.
-//    advance(ms) moves the clock forward and fires the due timers in due order
-//    (ties by the order they were set); each firing sets the clock to its due
-//    time first. A timer set or killed inside a handler takes effect at once.
-//    skip(ms) moves the clock without firing (a busy message loop); the
-//    overdue timers then fire once, late, at the next advance.
-//  - Window: FakeWindow implements WindowHost over a plain rectangle and a
-//    frame thickness (client = outer minus twice the frame). It records every
-//    call in `log` ("moveTo 10,20", "resize 100x50", "place 0,0,100,50",
-//    "topmost 1", "capture", "release", "setTimer 16 500", "killTimer 32",
-//    "redraw", "tooltip", "endModal 1"), keeps counters, and calls the core:
-//    resizeTo and place call onSize when the client size changes, redrawNow
-//    calls onPaint with a fresh RecordingCanvas (kept in lastCanvas; the
-//    text of every paint is appended to paintedTexts).
-//  - Text: FakeTextMeasurer gives cx = length * h * widthPercent / 100 and
-//    cy = h * heightPercent / 100 for the requested height h (a negative
-//    height measures as its magnitude, 0 as defaultHeight).
-//    fitLimit: heights above it come back far too large to fit. growthCap:
-//    heights above it measure as the cap (a font that stops growing).
-//    Every measured height is appended to `heights`.
-//  - Menus, dialogs: FakeMenuPresenter returns `choice` after running
-//    `whileOpen` (to advance time under the open menu); FakeDialogRunner
-//    hands the dialog to `onSetTime` / `onRegisteredTimes`, whose result it
-//    returns (Cancel when unset). fake_controls.h has controls to bind.
-//  - The rest record what they were asked: sound, shell, message boxes,
-//    common dialogs (scripted answers), the in-memory FileStore.
+// A fake platform with virtual time for the core tests; nothing here sleeps.
+//  - FakeTime is the tick source and the scheduler of every window timer:
+//    advance(ms) fires the due timers in due order (ties in the order they
+//    were set), each at its due time; skip(ms) moves the clock without firing
+//    (a busy message loop), and the overdue timers fire once at the next advance.
+//  - FakeWindow is a rectangle with a 4 px frame that logs every call
+//    ("moveTo 10,20", "resize 100x50", "topmost 1", "redraw", ...); resizing
+//    calls onSize, redrawNow paints into a fresh RecordingCanvas.
+//  - FakeTextMeasurer: cx = length * h * widthPercent / 100, cy = h *
+//    heightPercent / 100; above fitLimit nothing fits, above growthCap the
+//    extent stops growing. Every measured height goes to `heights`.
+//  - The rest record what they were asked and answer what the test scripted.
 #pragma once
 
 #include <cstdint>
@@ -59,9 +40,7 @@ public:
     bool isRunning(const void* owner, uint32_t id) const;
     std::optional<uint32_t> period(const void* owner, uint32_t id) const;
 
-    // Fires every timer due up to now + ms, then sets the clock to now + ms.
     void advance(uint32_t ms);
-    // Moves the clock without firing anything (a busy message loop).
     void skip(uint32_t ms) { t_ += ms; }
     int firedCount() const { return fired_; }
 
@@ -202,22 +181,21 @@ public:
     void moveTo(int32_t x, int32_t y) override;
     void resizeTo(int32_t width, int32_t height) override;
     void place(const Rect& outer) override;
-    void setTopmost(bool on) override;
-    void captureMouse() override;
-    void releaseMouse() override;
+    void setTopmost(bool on) override { note(on ? "topmost 1" : "topmost 0"); topmost = on; }
+    void captureMouse() override { note("capture"); captured = true; }
+    void releaseMouse() override { note("release"); captured = false; }
     void setTimer(uint32_t id, uint32_t periodMs) override;
     void killTimer(uint32_t id) override;
     void redrawNow() override;
     LogFont dialogFont() const override { return templateFont; }
-    void createTooltip(const std::string& text) override;
-    void endModal(int result) override;
+    void createTooltip(const std::string& text) override { note("tooltip"); tooltip = text; }
+    void endModal(int result) override { note("endModal " + std::to_string(result)); endResult = result; }
 
     bool timerRunning(uint32_t id) const { return time_.isRunning(this, id); }
     std::optional<uint32_t> timerPeriod(uint32_t id) const { return time_.period(this, id); }
-    // The user drags the sizing border: new outer size, size handler runs.
-    void userResize(int32_t width, int32_t height) { resizeTo(width, height); }
     bool logContains(const std::string& entry) const;
     void clearLog() { log.clear(); }
+    void note(const std::string& entry) { log.push_back(entry); }
 
     Rect rect{100, 100, 300, 180};
     bool minimized = false;

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "fake/fake_platform.h"
@@ -12,14 +13,14 @@ FakeWindow::FakeWindow(FakeTime& time, const FakeSystemValues& system)
 
 FakeWindow::~FakeWindow() { time_.killAll(this); }
 
-void FakeWindow::detach() {
-    time_.killAll(this);
-    window_ = nullptr;
-}
-
 void FakeWindow::attach(TimerWindow& window) {
     window_ = &window;
     window.attach(*this);
+}
+
+void FakeWindow::detach() {
+    time_.killAll(this);
+    window_ = nullptr;
 }
 
 Size FakeWindow::clientSize() const {
@@ -50,25 +51,7 @@ void FakeWindow::place(const Rect& outer) {
 void FakeWindow::changeSize(const Rect& next) {
     const bool sized = next.width() != rect.width() || next.height() != rect.height();
     rect = next;
-    if (sized && window_) {
-        const Size client = clientSize();
-        window_->onSize(client.cx, client.cy);
-    }
-}
-
-void FakeWindow::setTopmost(bool on) {
-    log.push_back(on ? "topmost 1" : "topmost 0");
-    topmost = on;
-}
-
-void FakeWindow::captureMouse() {
-    log.push_back("capture");
-    captured = true;
-}
-
-void FakeWindow::releaseMouse() {
-    log.push_back("release");
-    captured = false;
+    if (sized && window_) window_->onSize(clientSize().cx, clientSize().cy);
 }
 
 void FakeWindow::setTimer(uint32_t id, uint32_t periodMs) {
@@ -91,20 +74,8 @@ void FakeWindow::redrawNow() {
     if (auto text = lastCanvas.text()) paintedTexts.push_back(text->text);
 }
 
-void FakeWindow::createTooltip(const std::string& text) {
-    log.push_back("tooltip");
-    tooltip = text;
-}
-
-void FakeWindow::endModal(int result) {
-    log.push_back("endModal " + std::to_string(result));
-    endResult = result;
-}
-
 bool FakeWindow::logContains(const std::string& entry) const {
-    for (const auto& e : log)
-        if (e == entry) return true;
-    return false;
+    return std::find(log.begin(), log.end(), entry) != log.end();
 }
 
 int FakeModalRunner::runModal(TimerWindow& window) {
@@ -113,8 +84,7 @@ int FakeModalRunner::runModal(TimerWindow& window) {
     FakeWindow& host = *this->window;
     host.attach(window);
     // Creation sends the first size message, before initialisation.
-    const Size client = host.clientSize();
-    window.onSize(client.cx, client.cy);
+    window.onSize(host.clientSize().cx, host.clientSize().cy);
     host.log.push_back("init");
     window.onInitDialog();
     if (session) session(window, host);

@@ -39,6 +39,17 @@ inline std::vector<uint8_t> readGoldenFile() {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline bool loadBytes(CountdownSettings& s, std::vector<uint8_t> bytes) {
+    Archive a = Archive::forLoading(std::move(bytes));
+    return s.serialize(a);
+}
+
+inline std::vector<uint8_t> store(CountdownSettings& s) {
+    Archive a = Archive::forStoring();
+    s.serialize(a);
+    return a.bytes();
+}
+
 inline void putLE(std::vector<uint8_t>& bytes, std::size_t offset, uint32_t value) {
     if (bytes.size() < offset + 4) bytes.resize(offset + 4);
     for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));

@@ -22,12 +22,6 @@ protected:
     }
 };
 
-TEST_F(AutoFit, TheSampleHasTwoHourDigits) {
-    window.measureText(window.settings().logFont());
-    ASSERT_EQ(platform.text.texts.size(), 1u);
-    EXPECT_EQ(platform.text.texts[0], "00:00:00");
-}
-
 TEST_F(AutoFit, WorkedSequences) {
     struct Row {
         const char* name;
@@ -40,14 +34,19 @@ TEST_F(AutoFit, WorkedSequences) {
         {"height equals request", std::nullopt, 0, {60, 160, 80, 40, 60, 70, 65, 62, 61, 60, 60}, 60},
         {"up to 57 fits", 57, 0, {60, 30, 45, 52, 56, 58, 57, 57}, 57},
     };
+    LogFont expected = window.settings().logFont();
     for (const Row& row : table) {
         platform.text.heights.clear();
         platform.text.fitLimit = row.fitLimit;
         setSnapshotUnderline(row.underline);
         window.fitFontToWindow(1000, 60);
         EXPECT_EQ(platform.text.heights, row.tried) << row.name;
-        EXPECT_EQ(storedHeight(), row.stored) << row.name;
+        expected.lfHeight = row.stored;
+        EXPECT_EQ(window.settings().logFont(), expected) << row.name;  // only the height changes
     }
+    EXPECT_EQ(platform.text.texts.back(), "00:00:00");  // room for two hour digits
+    window.fitFontToWindow(0, 0);
+    EXPECT_EQ(storedHeight(), 0);
 }
 
 TEST_F(AutoFit, TheBandIsReservedFromTheSnapshotNotTheOption) {
@@ -64,18 +63,6 @@ TEST_F(AutoFit, TheBandIsReservedFromTheSnapshotNotTheOption) {
 TEST_F(AutoFit, WidthLimitsTheHeight) {
     window.fitFontToWindow(200, 60);
     EXPECT_EQ(storedHeight(), 50);
-}
-
-TEST_F(AutoFit, OnlyTheHeightOfTheFontChanges) {
-    LogFont before = window.settings().logFont();
-    window.fitFontToWindow(1000, 60);
-    before.lfHeight = 60;
-    EXPECT_EQ(window.settings().logFont(), before);
-}
-
-TEST_F(AutoFit, NothingFitsInAnEmptyAreaAndZeroIsStored) {
-    window.fitFontToWindow(0, 0);
-    EXPECT_EQ(storedHeight(), 0);
 }
 
 TEST_F(AutoFit, GrowthStopsWhenTheExtentStopsGrowing) {
@@ -135,7 +122,8 @@ TEST_F(AutoFit, WindowToTextArithmetic) {
         Size outer;
     };
     // Frame 4 each side; the text is 4h wide. 38 high with the band: (20*38+40)/19 = 42.
-    const Row table[] = {{1, 38, {152 + 8, 42 + 8}}, {0, 38, {152 + 8, 38 + 8}}, {1, 20, {80 + 8, 23 + 8}}};
+    const Row table[] = {{1, 38, {152 + 8, 42 + 8}}, {0, 38, {152 + 8, 38 + 8}}, {1, 20, {80 + 8, 23 + 8}},
+                         {1, 17, {68 + 8, 20 + 8}}};
     for (const Row& row : table) {
         window.settings().underline = row.underline;
         LogFont font = window.settings().logFont();
@@ -173,32 +161,22 @@ TEST_F(AutoFit, ChoosingAFont) {
     EXPECT_EQ(platform.commonDialogs.fontCalls[1].second, 0x000000FFu);
 }
 
-TEST_F(AutoFit, CancelledDialogsChangeNothing) {
+// A chosen background colour repaints and never resizes; cancelled dialogs change nothing.
+TEST_F(AutoFit, BackgroundColourAndCancelledDialogs) {
     const LogFont before = window.settings().logFont();
     window.settings().textColor = 0x123456;
-    window.settings().backColor = 0x654321;
+    platform.commonDialogs.colorAnswer = 0x00ABCDEF;
+    window.chooseBackgroundColor();
+    EXPECT_EQ(window.settings().backColor, 0x00ABCDEFu);
+    EXPECT_EQ(host->log, std::vector<std::string>{"redraw"});
     platform.commonDialogs.fontAnswer.reset();
     platform.commonDialogs.colorAnswer.reset();
     window.chooseFont();
     window.chooseBackgroundColor();
     EXPECT_EQ(window.settings().logFont(), before);
     EXPECT_EQ(window.settings().textColor, 0x123456u);
-    EXPECT_EQ(window.settings().backColor, 0x654321u);
-    EXPECT_EQ(host->redraws, 0);
-    EXPECT_TRUE(host->log.empty());
-}
-
-TEST_F(AutoFit, BackgroundColourRepaintsWhateverTheAutoFit) {
-    for (int32_t autoFit : {1, 0}) {
-        window.settings().autoFit = autoFit;
-        host->redraws = 0;
-        const Rect before = host->rect;
-        platform.commonDialogs.colorAnswer = 0x00ABCDEF;
-        window.chooseBackgroundColor();
-        EXPECT_EQ(window.settings().backColor, 0x00ABCDEFu);
-        EXPECT_EQ(host->redraws, 1);
-        EXPECT_EQ(host->rect, before);
-    }
+    EXPECT_EQ(window.settings().backColor, 0x00ABCDEFu);
+    EXPECT_EQ(host->redraws, 1);
 }
 
 TEST_F(AutoFit, SwitchingTheUnderline) {

@@ -55,6 +55,10 @@ TEST_F(Gestures, TimelinesGiveTheirTogglesAndResets) {
         {"fourth press held", {P, R, P, R, P, R, W(100), P, W(600), R, W(2000)}, 1, 1, false},
         {"clicks slower than the double-click time", {P, R, W(501), P, R, W(501), P, R, W(2000)}, 0, 0, false},
         {"move within the threshold", {P, M(4, -4), R, P, M(-4, 4), R, W(2000)}, 1, 0, false},
+        {"moves without a press", {M(180, 190), P, R, M(180, 190), W(2000)}, 0, 0, false},
+        {"release without a sequence", {R, W(2000)}, 0, 0, false},
+        {"release whose press was not seen", {P, R, W(100), R, W(2000)}, 1, 0, false},
+        {"double click, drag, then the click timer", {P, R, P, M(20, 0), R, W(500)}, 0, 0, true},
     };
     for (const Timeline& row : table) {
         GestureDriver r;  // each row on its own window and clock
@@ -134,36 +138,6 @@ TEST_F(Gestures, PressTakesTheCaptureAndReleaseGivesItBack) {
     run({R});
     EXPECT_FALSE(host->captured);
     EXPECT_EQ(window.clickCount(), 1);
-}
-
-TEST_F(Gestures, MovesWithoutAPressDoNothing) {
-    window.onMouseMove({200, 200});
-    EXPECT_EQ(host->rect.left, 100);
-    run({P, R});
-    window.onMouseMove({200, 200});
-    EXPECT_EQ(host->rect.left, 100);
-}
-
-TEST_F(Gestures, AReleaseWithoutASequenceIsIgnored) {
-    run({R});
-    EXPECT_EQ(window.clickCount(), -1);
-    EXPECT_FALSE(host->timerRunning(TimerWindow::kClickTimerId));
-}
-
-TEST_F(Gestures, AReleaseWhosePressWasNotSeenStillCounts) {
-    // The press went elsewhere (for example to a menu); the release arrives.
-    run({P, R, W(100), R});
-    EXPECT_EQ(window.clickCount(), 2);
-    EXPECT_EQ(count("toggle"), 1);
-}
-
-TEST_F(Gestures, TheClickTimerLeftByADragDoesNothing) {
-    run({P, R, P, M(20, 0), R});
-    EXPECT_EQ(window.clickCount(), -1);
-    EXPECT_TRUE(host->timerRunning(TimerWindow::kClickTimerId));
-    platform.advance(500);
-    EXPECT_EQ(count("reset"), 0);
-    EXPECT_FALSE(host->timerRunning(TimerWindow::kClickTimerId));
 }
 
 TEST_F(Gestures, RightReleaseOpensTheMenuAtItsClientPoint) {

@@ -76,23 +76,25 @@ TEST_F(Rendering, BandAndTextRectangle) {
     struct Row {
         bool running;
         int32_t underline;
+        bool inverted;
         bool bar;
         int32_t textBottom;
     };
     const Row table[] = {
-        {true, 1, true, 67},
-        {false, 1, false, 67},  // the text area leaves room for the band even when stopped
-        {true, 0, false, 72},
-        {false, 0, false, 72},
-        {true, 5, true, 67},    // any non-zero option is on
+        {true, 1, false, true, 67},
+        {false, 1, false, false, 67},  // the text area leaves room for the band even when stopped
+        {true, 0, false, false, 72},
+        {false, 0, false, false, 72},
+        {true, 5, false, true, 67},    // any non-zero option is on
+        {true, 1, true, true, 67},     // the flash phase: the bar takes the inverted text colour
     };
     for (const Row& row : table) {
-        const RecordingCanvas& canvas = paint(row.running, row.underline);
+        const RecordingCanvas& canvas = paint(row.running, row.underline, row.inverted);
         const auto fills = canvas.opsOf(Kind::Fill);
         ASSERT_EQ(fills.size(), row.bar ? 2u : 1u) << row.running << row.underline;
         if (row.bar) {
             EXPECT_EQ(fills[1].rect, (Rect{0, 67, 192, 72}));
-            EXPECT_EQ(fills[1].color, 0x00FFFFFFu);
+            EXPECT_EQ(fills[1].color, row.inverted ? 0x00000000u : 0x00FFFFFFu);
         }
         const auto text = canvas.text();
         ASSERT_TRUE(text);
@@ -101,19 +103,10 @@ TEST_F(Rendering, BandAndTextRectangle) {
     }
 }
 
-TEST_F(Rendering, BarTakesTheInvertedTextColourInTheFlashPhase) {
-    const auto fills = paint(true, 1, true).opsOf(Kind::Fill);
-    ASSERT_EQ(fills.size(), 2u);
-    EXPECT_EQ(fills[1].color, 0x00000000u);
-}
-
-TEST_F(Rendering, DefaultFontWhenTheSettingsHoldNone) {
-    const RecordingCanvas& canvas = paint(false, 0);
-    EXPECT_TRUE(canvas.opsOf(Kind::SelectFont).empty());
-    ASSERT_TRUE(canvas.text());
-}
-
+// With no font in the settings the default font draws the text.
 TEST_F(Rendering, TheSettingsFontIsSelectedForTheTextThenTheDefaultIsPutBack) {
+    EXPECT_TRUE(paint(false, 0).opsOf(Kind::SelectFont).empty());
+    ASSERT_TRUE(host->lastCanvas.text());
     LogFont font = fakeTemplateFont();
     font.lfHeight = 40;
     window.settings().setFont(font);

@@ -1,57 +1,38 @@
-// Start-up of the generic window, its tooltip and font, ending the session,
-// and the placement helpers.
+// Start-up of the generic window, its tooltip, and centring.
 #include <gtest/gtest.h>
 
 #include "window/probe_window.h"
 
 namespace {
 
-TEST(WindowStartUp, DefaultsWhenNoSettingsFileThenTopmostDisplayTooltipAndGuardLast) {
-    FakePlatform platform;
-    ProbeWindow window(platform.services());
-    window.createStateObjects();
-    auto host = platform.makeWindow();
-    host->attach(window);
-    EXPECT_TRUE(window.sizingGuard());
-    EXPECT_TRUE(window.onInitDialog());
-    const std::vector<std::string> expected = {"defaults", "topmost 0", "update 0", "tooltip"};
-    EXPECT_EQ(host->log, expected);
-    EXPECT_FALSE(window.sizingGuard());
-}
-
-TEST(WindowStartUp, LoadedSettingsWhenTheFileReads) {
-    FakePlatform platform;
-    {
-        WindowSettings stored;
-        stored.topmost = 1;
-        ASSERT_TRUE(stored.save(platform.files, platform.services().settingsPath));
+TEST(WindowStartUp, SettingsThenTopmostDisplayTooltipAndTheGuardLast) {
+    for (bool stored : {false, true}) {
+        FakePlatform platform;
+        if (stored) {
+            WindowSettings record;
+            record.topmost = 1;
+            ASSERT_TRUE(record.save(platform.files, platform.services().settingsPath));
+        }
+        ProbeWindow window(platform.services());
+        window.createStateObjects();
+        auto host = platform.makeWindow();
+        host->attach(window);
+        EXPECT_TRUE(window.sizingGuard());
+        EXPECT_TRUE(window.onInitDialog());
+        const std::vector<std::string> expected = {stored ? "loaded" : "defaults", stored ? "topmost 1" : "topmost 0",
+                                                   "update 0", "tooltip"};
+        EXPECT_EQ(host->log, expected);
+        EXPECT_FALSE(window.sizingGuard());
     }
-    ProbeWindow window(platform.services());
-    window.createStateObjects();
-    auto host = platform.makeWindow();
-    host->attach(window);
-    window.onInitDialog();
-    const std::vector<std::string> expected = {"loaded", "topmost 1", "update 0", "tooltip"};
-    EXPECT_EQ(host->log, expected);
-    EXPECT_TRUE(host->topmost);
 }
 
 TEST(WindowStartUp, TooltipHasTheProductLineAndThreeUsageLines) {
     ProbeSetup setup;
-    ASSERT_TRUE(setup.host->tooltip);
-    EXPECT_EQ(*setup.host->tooltip,
+    EXPECT_EQ(setup.host->tooltip,
               "Probe Ver9.9\r\n"
               "・スタート/ストップ(左ダブルクリック)\r\n"
               "・リセット(左トリプルクリック)\r\n"
               "・ウィンドウ移動(左ドラッグ)");
-}
-
-TEST(WindowShell, QueryEndSessionSavesOnlyWhenTheDefaultAllows) {
-    ProbeSetup setup;
-    EXPECT_FALSE(setup.window.onQueryEndSession(false));
-    EXPECT_EQ(setup.count("save"), 0);
-    EXPECT_TRUE(setup.window.onQueryEndSession(true));
-    EXPECT_EQ(setup.count("save"), 1);
 }
 
 TEST(Placement, CentredOnTheMaximizedArea) {
@@ -74,17 +55,6 @@ TEST(Placement, CentredOnTheMaximizedArea) {
         EXPECT_EQ(host.rect, (Rect{row.expected.x, row.expected.y, row.expected.x + row.window.cx,
                                    row.expected.y + row.window.cy}));
     }
-}
-
-TEST(Placement, MoveKeepsSizeAndTopmostOnlyChangesTheBand) {
-    FakePlatform platform;
-    FakeWindow host(platform.time, platform.system);
-    moveWindowTo(host, -20, 30);
-    setTopmost(host, true);
-    setTopmost(host, false);
-    const std::vector<std::string> expected = {"moveTo -20,30", "topmost 1", "topmost 0"};
-    EXPECT_EQ(host.log, expected);
-    EXPECT_EQ(host.rect, (Rect{-20, 30, 180, 110}));
 }
 
 }  // namespace
