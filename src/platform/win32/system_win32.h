@@ -44,7 +44,6 @@ public:
 
     void playLoop(const std::string& fileName) override;
     void stop() override;
-    bool available() const { return playSound_ != nullptr; }
 
 private:
     using PlaySoundFn = int(__stdcall*)(const wchar_t*, void*, unsigned long);
