@@ -95,6 +95,12 @@ idle_digest=$(python3 "$probe" "$first" digest "$X0" "$Y0" "$X1" "$Y1")
 [ "$(share "$first" "$X0" "$X1" "$Y1" "$BACK")" = 1.000 ] || fail "a band while idle"
 centre
 
+echo "   hovering shows the four-line tooltip below the pointer"
+xdotool mousemove $((CX - 5)) "$CY"; sleep 0.3; xdotool mousemove "$CX" "$CY"
+sleep 2
+tip=$(box "$(shot tooltip)" "$WHITE")
+[ "$tip" != none ] && [ "$(echo "$tip" | cut -d' ' -f4)" -gt $((Y1 + 40)) ] || fail "no tooltip under the pointer"
+
 echo "2. Double-click starts: the band appears"
 xdotool mousemove "$CX" "$CY" click --repeat 2 --delay 80 1
 sleep 1.5
