@@ -87,10 +87,7 @@ TEST_F(Alarm, RightPressEndsItAndItsReleaseOpensTheMenuOnTheResetCountdown) {
 
 // A sound that was started is stopped whatever the option says by then.
 TEST_F(Alarm, SoundFollowsTheOptionAtExpiry) {
-    struct Row {
-        int32_t atExpiry, atDismissal;
-        std::vector<std::string> events;
-    };
+    struct Row { int32_t atExpiry, atDismissal; std::vector<std::string> events; };
     const Row table[] = {{0, 0, {}}, {1, 0, {"play NotifySound.wav", "stop"}}, {0, 1, {}}};
     for (const Row& row : table) {
         AlarmSetup s;
@@ -105,10 +102,7 @@ TEST_F(Alarm, SoundFollowsTheOptionAtExpiry) {
 // Looked up in the current directory, then beside the executable (/fake/exe);
 // the sound service decides what is heard when it is nowhere.
 TEST_F(Alarm, SoundFileFromTheCurrentDirectoryOrBesideTheExecutable) {
-    struct Row {
-        std::vector<std::string> present;
-        std::string played;
-    };
+    struct Row { std::vector<std::string> present; std::string played; };
     const Row table[] = {
         {{"NotifySound.wav"}, "play NotifySound.wav"},
         {{"NotifySound.wav", "/fake/exe/NotifySound.wav"}, "play NotifySound.wav"},

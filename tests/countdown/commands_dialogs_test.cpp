@@ -15,10 +15,7 @@ struct DialogCommandsTest : ::testing::Test, CountdownSetup {
 
 // The clock is read when OK is pressed, not when the dialog opens.
 TEST_F(DialogCommandsTest, ClockTimeBecomesTheSecondsUntilTheClockShowsIt) {
-    struct Case {
-        TimeOfDay now, target;
-        int32_t seconds;
-    };
+    struct Case { TimeOfDay now, target; int32_t seconds; };
     const Case cases[] = {
         {{10, 15, 30}, {10, 20, 0}, 270},
         {{10, 15, 30}, {10, 15, 0}, 86370},  // the same time tomorrow

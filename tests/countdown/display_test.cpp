@@ -20,12 +20,7 @@ TEST_F(Display, ARunningMinuteRepaintsOncePerSecond) {
 }
 
 TEST_F(Display, TextForAThreeMinuteCountdown) {
-    struct Row {
-        const char* situation;
-        uint32_t elapsed;
-        bool pausedThere;
-        std::string text;
-    };
+    struct Row { const char* situation; uint32_t elapsed; bool pausedThere; std::string text; };
     const Row table[] = {
         {"reset", 0, false, "0:03:00"},
         {"200 ms after the start", 200, false, "0:03:00"},

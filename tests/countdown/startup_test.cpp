@@ -83,12 +83,7 @@ TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {
 }
 
 TEST(StartUp, AWindowOffEveryDisplayIsCentredKeepingItsSize) {
-    struct Row {
-        const char* name;
-        Rect stored;
-        std::vector<Rect> workAreas;
-        Rect expected;
-    };
+    struct Row { const char* name; Rect stored; std::vector<Rect> workAreas; Rect expected; };
     const std::vector<Rect> one{{0, 0, 1024, 768}};
     const std::vector<Rect> two{{0, 0, 1024, 768}, {-1280, 0, 0, 1024}};
     const Row table[] = {

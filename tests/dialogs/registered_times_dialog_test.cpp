@@ -72,13 +72,7 @@ protected:
 
 // Every list also comes back whole from OK, however long.
 TEST_F(RegisteredTimesDialogTest, ButtonStateOnOpeningFollowsCountAndSelection) {
-    struct Case {
-        const char* name;
-        Seconds times;
-        int32_t maxCount;
-        int selection;
-        Buttons buttons;
-    };
+    struct Case { const char* name; Seconds times; int32_t maxCount; int selection; Buttons buttons; };
     const Case cases[] = {
         {"no entries", {}, 5, -1, {true, false, false}},
         {"one entry", {60}, 5, 0, {true, true, true}},
@@ -173,14 +167,7 @@ TEST_F(RegisteredTimesDialogTest, CancelledAddOrEditAndNoSelectionChangeNothing)
 }
 
 TEST_F(RegisteredTimesDialogTest, DeleteSelectsTheSameIndexOrTheNewLast) {
-    struct Case {
-        const char* name;
-        Seconds times;
-        int selected;
-        Seconds left;
-        int selectionAfter;
-        Buttons buttons;
-    };
+    struct Case { const char* name; Seconds times; int selected; Seconds left; int selectionAfter; Buttons buttons; };
     const Case cases[] = {
         {"first of three", {180, 600, 3600}, 0, {600, 3600}, 0, {true, true, true}},
         {"middle of three", {180, 600, 3600}, 1, {180, 3600}, 1, {true, true, true}},

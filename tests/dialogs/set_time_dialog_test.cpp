@@ -19,11 +19,7 @@ struct SetTimeDialogTest : ::testing::Test {
 // A duration the control cannot hold is shown as the nearest value it can;
 // OK then takes what is shown, and zero is refused as always.
 TEST_F(SetTimeDialogTest, OpensWithThePrefilledDurationAndOkKeepsIt) {
-    struct Case {
-        int32_t seconds;
-        TimeOfDay shown;
-        int32_t afterOk;
-    };
+    struct Case { int32_t seconds; TimeOfDay shown; int32_t afterOk; };
     const Case cases[] = {{3661, {1, 1, 1}, 3661},        {59, {0, 0, 59}, 59},
                           {86399, {23, 59, 59}, 86399},   {86400, {23, 59, 59}, 86399},
                           {2147483647, {23, 59, 59}, 86399}, {0, {0, 0, 0}, 0}, {-5, {0, 0, 0}, 0}};

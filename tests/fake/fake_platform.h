@@ -107,8 +107,15 @@ public:
 
 class FakeFileStore : public FileStore {
 public:
-    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override;
-    bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override;
+    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
+        if (files.count(path) == 0) return std::nullopt;
+        return files[path];
+    }
+    bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
+        ++writes;
+        if (!failWrites) files[path] = bytes;
+        return !failWrites;
+    }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
 
     std::map<std::string, std::vector<uint8_t>> files;
@@ -116,11 +123,7 @@ public:
     int writes = 0;
 };
 
-struct ShownMessage {
-    std::string text;
-    std::optional<std::string> caption;
-    uint32_t style = 0;
-};
+struct ShownMessage { std::string text; std::optional<std::string> caption; uint32_t style = 0; };
 
 class FakeMessageBoxes : public MessageBoxes {
 public:
@@ -134,8 +137,14 @@ public:
 
 class FakeCommonDialogs : public CommonDialogs {
 public:
-    std::optional<FontChoice> chooseFont(const LogFont& initial, ColorRef initialColor) override;
-    std::optional<ColorRef> chooseColor(ColorRef initial) override;
+    std::optional<FontChoice> chooseFont(const LogFont& initial, ColorRef initialColor) override {
+        fontCalls.emplace_back(initial, initialColor);
+        return fontAnswer;
+    }
+    std::optional<ColorRef> chooseColor(ColorRef initial) override {
+        colorCalls.push_back(initial);
+        return colorAnswer;
+    }
 
     std::optional<FontChoice> fontAnswer;   // nullopt: the user cancels
     std::optional<ColorRef> colorAnswer;
@@ -145,7 +154,12 @@ public:
 
 class FakeMenuPresenter : public MenuPresenter {
 public:
-    std::optional<uint32_t> track(const MenuModel& menu, Point screen) override;
+    std::optional<uint32_t> track(const MenuModel& menu, Point screen) override {
+        shown.push_back(menu);
+        points.push_back(screen);
+        if (whileOpen) whileOpen();
+        return choice;
+    }
 
     std::optional<uint32_t> choice;     // nullopt: dismissed
     std::function<void()> whileOpen;    // runs before the answer is given
@@ -155,8 +169,14 @@ public:
 
 class FakeDialogRunner : public DialogRunner {
 public:
-    int runSetTime(SetTimeDialog& dialog) override;
-    int runRegisteredTimes(RegisteredTimesDialog& dialog) override;
+    int runSetTime(SetTimeDialog& dialog) override {
+        ++setTimeRuns;
+        return onSetTime ? onSetTime(dialog) : kDialogCancel;
+    }
+    int runRegisteredTimes(RegisteredTimesDialog& dialog) override {
+        ++registeredTimesRuns;
+        return onRegisteredTimes ? onRegisteredTimes(dialog) : kDialogCancel;
+    }
 
     std::function<int(SetTimeDialog&)> onSetTime;
     std::function<int(RegisteredTimesDialog&)> onRegisteredTimes;

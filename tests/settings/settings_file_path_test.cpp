@@ -3,10 +3,7 @@
 #include "settings/window_settings.h"
 
 TEST(SettingsFilePath, LastExtensionOfTheFileNameBecomesDat) {
-    struct Case {
-        const char* executable;
-        const char* settings;
-    };
+    struct Case { const char* executable; const char* settings; };
     const Case cases[] = {
         {"D:\\Apps\\Timer.exe", "D:\\Apps\\Timer.dat"},
         {"D:\\Apps\\Clock.exe", "D:\\Apps\\Clock.dat"},

@@ -44,12 +44,7 @@ TEST(SettingsLoadFailure, MissingFileOrAnyShortLengthFails) {
 
 // Constructed records have black colours and no font.
 TEST(SettingsLoadFailure, FieldsReadBeforeTheFailureKeepTheirFileValues) {
-    struct Case {
-        std::size_t length;
-        bool fontSet;
-        ColorRef textColor, backColor;
-        std::size_t times;
-    };
+    struct Case { std::size_t length; bool fontSet; ColorRef textColor, backColor; std::size_t times; };
     const Case cases[] = {
         {10, false, 0, 0, 0},          {16, false, 0, 0, 0}, {20, true, 0, 0, 0}, {50, true, 0, 0, 0},
         {84, true, 0x00FFFFFF, 0, 0},  {100, true, 0x00FFFFFF, 0x00FF8080, 0},

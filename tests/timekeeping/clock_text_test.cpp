@@ -8,10 +8,7 @@
 
 namespace {
 
-struct ClockCase {
-    int32_t ms;
-    const char* text;
-};
+struct ClockCase { int32_t ms; const char* text; };
 
 class FormatTimeTest : public ::testing::TestWithParam<ClockCase> {};
 
@@ -28,12 +25,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatTimeTest,
                                            ClockCase{360000000, "100:00:00"},
                                            ClockCase{std::numeric_limits<int32_t>::max(), "596:31:23"}));
 
-struct SplitCase {
-    int32_t seconds;
-    int32_t hours;
-    int32_t minutes;
-    int32_t secs;
-};
+struct SplitCase { int32_t seconds; int32_t hours; int32_t minutes; int32_t secs; };
 
 class SplitTest : public ::testing::TestWithParam<SplitCase> {};
 

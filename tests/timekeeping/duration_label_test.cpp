@@ -11,10 +11,7 @@ namespace {
 constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
 
-struct LabelCase {
-    int32_t seconds;
-    const char* label;
-};
+struct LabelCase { int32_t seconds; const char* label; };
 
 class DurationLabelTest : public ::testing::TestWithParam<LabelCase> {};
 
@@ -38,10 +35,7 @@ TEST(DurationLabelTest, RoundTripsEveryValueUpTo200000AndLargeOnes) {
         ASSERT_EQ(parseDurationLabel(durationLabel(s)), s) << durationLabel(s);
 }
 
-struct ParseCase {
-    const char* text;
-    int32_t seconds;
-};
+struct ParseCase { const char* text; int32_t seconds; };
 
 class ParseDurationLabelTest : public ::testing::TestWithParam<ParseCase> {};
 

@@ -10,16 +10,9 @@ namespace {
 
 // A step sets the tick counter, then starts ('S'), pauses ('P'), resets ('R')
 // or only reads ('-') the clock; each step checks the elapsed time after it.
-struct Step {
-    uint32_t tick;
-    char op;
-    uint32_t elapsed;
-};
+struct Step { uint32_t tick; char op; uint32_t elapsed; };
 
-struct Timeline {
-    const char* name;
-    std::vector<Step> steps;
-};
+struct Timeline { const char* name; std::vector<Step> steps; };
 
 TEST(TickClock, Timelines) {
     const Timeline table[] = {

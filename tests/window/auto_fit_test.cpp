@@ -98,11 +98,7 @@ TEST_F(AutoFit, TheGuardSkipsFittingAndRepainting) {
 }
 
 TEST_F(AutoFit, SizeMessageRefitsOnlyWithAutoFitOn) {
-    struct Row {
-        int32_t autoFit;
-        int32_t height;
-        int redraws;
-    };
+    struct Row { int32_t autoFit; int32_t height; int redraws; };
     for (Row row : {Row{1, 60, 2}, Row{0, 20, 1}}) {
         window.settings().autoFit = row.autoFit;
         LogFont font = window.settings().logFont();
@@ -116,11 +112,7 @@ TEST_F(AutoFit, SizeMessageRefitsOnlyWithAutoFitOn) {
 }
 
 TEST_F(AutoFit, WindowToTextArithmetic) {
-    struct Row {
-        int32_t underline;
-        int32_t textHeight;
-        Size outer;
-    };
+    struct Row { int32_t underline; int32_t textHeight; Size outer; };
     // Frame 4 each side; the text is 4h wide. 38 high with the band: (20*38+40)/19 = 42.
     const Row table[] = {{1, 38, {152 + 8, 42 + 8}}, {0, 38, {152 + 8, 38 + 8}}, {1, 20, {80 + 8, 23 + 8}},
                          {1, 17, {68 + 8, 20 + 8}}};
@@ -180,12 +172,7 @@ TEST_F(AutoFit, BackgroundColourAndCancelledDialogs) {
 }
 
 TEST_F(AutoFit, SwitchingTheUnderline) {
-    struct Row {
-        int32_t autoFit;
-        int32_t underlineBefore;
-        int32_t underlineAfter;
-        bool resized;
-    };
+    struct Row { int32_t autoFit; int32_t underlineBefore; int32_t underlineAfter; bool resized; };
     const Row table[] = {{1, 0, 1, true}, {1, 1, 0, true}, {0, 0, 1, false}, {1, 7, 0, true}};
     for (const Row& row : table) {
         window.settings().autoFit = row.autoFit;

@@ -12,13 +12,7 @@ struct Step {
     int32_t b = 0;
 };
 
-struct Timeline {
-    const char* name;
-    std::vector<Step> steps;
-    int toggles;
-    int resets;
-    bool moved;
-};
+struct Timeline { const char* name; std::vector<Step> steps; int toggles; int resets; bool moved; };
 
 struct GestureDriver : ProbeSetup {
     static constexpr Point kAt{20, 10};

@@ -56,11 +56,7 @@ TEST(RenderingHelpers, SnapshotsDifferInAnyOfTheirFourMembers) {
 }
 
 TEST_F(Rendering, NormalAndInvertedColours) {
-    struct Row {
-        bool inverted;
-        ColorRef text;
-        ColorRef back;
-    };
+    struct Row { bool inverted; ColorRef text; ColorRef back; };
     for (Row row : {Row{false, 0x00FFFFFF, 0x00FF8080}, Row{true, 0x00000000, 0x00007F7F}}) {
         const RecordingCanvas& canvas = paint(false, 0, row.inverted);
         ASSERT_FALSE(canvas.empty());
@@ -73,13 +69,7 @@ TEST_F(Rendering, NormalAndInvertedColours) {
 }
 
 TEST_F(Rendering, BandAndTextRectangle) {
-    struct Row {
-        bool running;
-        int32_t underline;
-        bool inverted;
-        bool bar;
-        int32_t textBottom;
-    };
+    struct Row { bool running; int32_t underline; bool inverted; bool bar; int32_t textBottom; };
     const Row table[] = {
         {true, 1, false, true, 67},
         {false, 1, false, false, 67},  // the text area leaves room for the band even when stopped

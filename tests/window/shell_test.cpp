@@ -36,10 +36,7 @@ TEST(WindowStartUp, TooltipHasTheProductLineAndThreeUsageLines) {
 }
 
 TEST(Placement, CentredOnTheMaximizedArea) {
-    struct Row {
-        Size window;
-        Point expected;
-    };
+    struct Row { Size window; Point expected; };
     // Maximized area 1040 x 800; division truncates toward zero.
     const Row table[] = {
         {{200, 80}, {420, 360}},
