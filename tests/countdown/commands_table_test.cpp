@@ -1,5 +1,4 @@
-// The command table: every id reaches its action; the option toggles, help,
-// a command chosen after the countdown expired under the open menu.
+// The command table: every id reaches its action; the option toggles, help.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -83,21 +82,6 @@ TEST_F(CommandTableTest, HelpOpensTheFileWhereItIsFoundOrSaysItIsMissing) {
     EXPECT_EQ(platform.messages.shown[0].text, "Readme.txt が見つかりません。");
     EXPECT_EQ(platform.messages.shown[0].caption, std::optional<std::string>("Quillastorカウントダウンタイマー"));
     EXPECT_EQ(platform.messages.shown[0].style, 0x30u);
-}
-
-// The menu opens on a running 3-minute countdown that expires under it: the
-// menu shows the state at opening; the chosen time restarts the clock and
-// the alarm goes on.
-TEST_F(CommandTableTest, RegisteredTimeChosenAfterExpiryUnderTheMenuKeepsTheAlarm) {
-    window->onCommand(kCmdRegisteredTime1);
-    platform.menus.whileOpen = [&] { advance(181'000); };
-    platform.menus.choice = kCmdRegisteredTime2;
-    window->showContextMenu(10, 10);
-    EXPECT_EQ(platform.menus.shown.back().items.at(5).caption, "ストップ(左ダブルクリック)");
-    EXPECT_TRUE(window->alarmActive());
-    EXPECT_TRUE(window->countdown().isRunning());
-    EXPECT_EQ(shown(), "0:10:00");
-    EXPECT_TRUE(flashRunning());
 }
 
 }  // namespace

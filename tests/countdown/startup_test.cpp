@@ -9,12 +9,13 @@ namespace {
 
 TEST(StartUp, FirstRunOrderUnderTheModalRun) {
     FakePlatform platform;
-    std::vector<int32_t> heightsBeforeInit;
     std::vector<std::string> log;
     bool guardAfterInit = true;
     std::string text;
+    std::optional<std::string> tooltip;
     platform.runner.session = [&](TimerWindow& window, FakeWindow& host) {
         log = host.log;
+        tooltip = host.tooltip;
         guardAfterInit = window.sizingGuard();
         text = window.displayState().text;
     };
@@ -31,6 +32,9 @@ TEST(StartUp, FirstRunOrderUnderTheModalRun) {
     EXPECT_EQ(platform.text.heights, std::vector<int32_t>{-12});
     EXPECT_FALSE(guardAfterInit);
     EXPECT_EQ(text, "0:03:00");
+    EXPECT_EQ(tooltip,
+              "Quillastorカウントダウンタイマー Ver1.01\r\n・スタート/ストップ(左ダブルクリック)\r\n"
+              "・リセット(左トリプルクリック)\r\n・ウィンドウ移動(左ドラッグ)");
 }
 
 TEST(StartUp, FirstRunValues) {
@@ -46,20 +50,6 @@ TEST(StartUp, FirstRunValues) {
     EXPECT_EQ(options.autoStart, 1);
     EXPECT_EQ(options.registeredTimes, (std::vector<uint32_t>{180, 600, 3600}));
     EXPECT_FALSE(s.window->countdown().isRunning());
-}
-
-TEST(StartUp, FirstRunWithoutAutoFitKeepsTheSizeButStillCentres) {
-    // A record whose auto-fit is off cannot come from a first run, so this
-    // drives applyDefaultSettings on a window whose record was changed first.
-    FakePlatform platform;
-    CountdownWindow window(platform.services());
-    window.createStateObjects();
-    window.settings().autoFit = 0;
-    auto host = platform.makeWindow();
-    host->attach(window);
-    window.onInitDialog();
-    EXPECT_EQ(host->rect, (Rect{420, 360, 620, 440}));
-    EXPECT_TRUE(platform.text.heights.empty());
 }
 
 TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {

@@ -97,20 +97,6 @@ TEST_F(AutoFit, TheGuardSkipsFittingAndRepainting) {
     EXPECT_EQ(host->redraws, 0);
 }
 
-TEST_F(AutoFit, SizeMessageRefitsOnlyWithAutoFitOn) {
-    struct Row { int32_t autoFit; int32_t height; int redraws; };
-    for (Row row : {Row{1, 60, 2}, Row{0, 20, 1}}) {
-        window.settings().autoFit = row.autoFit;
-        LogFont font = window.settings().logFont();
-        font.lfHeight = 20;
-        window.settings().setFont(font);
-        host->redraws = 0;
-        window.onSize(1000, 60);
-        EXPECT_EQ(storedHeight(), row.height) << row.autoFit;
-        EXPECT_EQ(host->redraws, row.redraws) << row.autoFit;
-    }
-}
-
 TEST_F(AutoFit, WindowToTextArithmetic) {
     struct Row { int32_t underline; int32_t textHeight; Size outer; };
     // Frame 4 each side; the text is 4h wide. 38 high with the band: (20*38+40)/19 = 42.
@@ -132,25 +118,50 @@ TEST_F(AutoFit, WindowToTextArithmetic) {
     }
 }
 
-TEST_F(AutoFit, ChoosingAFont) {
+// What each event does with auto-fit on and off: the size message refits the
+// font; a chosen font, the underline and auto-fit switched on refit the window.
+TEST_F(AutoFit, EventsByAutoFit) {
+    struct Row { const char* event; int32_t autoFit; std::vector<std::string> log; int32_t height; };
+    const Row table[] = {
+        {"size", 1, {"redraw", "redraw"}, 60},
+        {"size", 0, {"redraw"}, 20},
+        {"font", 1, {"resize 128x38", "redraw", "redraw"}, 30},
+        {"font", 0, {"redraw"}, 30},
+        {"underline", 1, {"resize 88x31", "redraw", "update 1"}, 20},  // (20*20+40)/19 + 8 high
+        {"underline", 0, {"update 1"}, 20},
+        {"auto-fit", 0, {"resize 88x28", "redraw"}, 20},
+        {"auto-fit", 1, {}, 20},
+    };
     LogFont chosen = fakeTemplateFont();
     chosen.lfHeight = 30;
-    for (int32_t autoFit : {1, 0}) {
-        window.settings().autoFit = autoFit;
+    platform.commonDialogs.fontAnswer = FontChoice{chosen, 0x000000FF};
+    for (const Row& row : table) {
+        SCOPED_TRACE(std::string(row.event) + " " + std::to_string(row.autoFit));
+        window.settings().autoFit = row.autoFit;
         window.settings().underline = 0;
+        LogFont font = window.settings().logFont();
+        font.lfHeight = 20;
+        window.settings().setFont(font);
         host->rect = {50, 60, 250, 160};
-        host->redraws = 0;
-        platform.commonDialogs.fontAnswer = FontChoice{chosen, 0x000000FF};
-        window.chooseFont();
-        EXPECT_EQ(window.settings().logFont(), chosen);
-        EXPECT_EQ(window.settings().textColor, 0x000000FFu);
-        const Rect expected = autoFit ? Rect{50, 60, 50 + 120 + 8, 60 + 30 + 8} : Rect{50, 60, 250, 160};
-        EXPECT_EQ(host->rect, expected) << autoFit;
-        EXPECT_GE(host->redraws, 1);
+        host->clearLog();
+        const std::string event = row.event;
+        if (event == "size") window.onSize(1000, 60);
+        if (event == "font") window.chooseFont();
+        if (event == "underline") window.toggleUnderline();
+        if (event == "auto-fit") window.toggleAutoFit();
+        EXPECT_EQ(host->log, row.log);
+        EXPECT_EQ(storedHeight(), row.height);
     }
-    ASSERT_EQ(platform.commonDialogs.fontCalls.size(), 2u);
-    EXPECT_EQ(platform.commonDialogs.fontCalls[1].first, chosen);
-    EXPECT_EQ(platform.commonDialogs.fontCalls[1].second, 0x000000FFu);
+    EXPECT_EQ(window.settings().textColor, 0x000000FFu);
+    EXPECT_EQ(platform.commonDialogs.fontCalls.at(1).first.lfHeight, 20);
+    EXPECT_EQ(platform.commonDialogs.fontCalls.at(1).second, 0x000000FFu);
+    // Any non-zero option counts as on and switches to 0.
+    window.settings().underline = 7;
+    window.settings().autoFit = 3;
+    window.toggleUnderline();
+    window.toggleAutoFit();
+    EXPECT_EQ(window.settings().underline, 0);
+    EXPECT_EQ(window.settings().autoFit, 0);
 }
 
 // A chosen background colour repaints and never resizes; cancelled dialogs change nothing.
@@ -169,36 +180,6 @@ TEST_F(AutoFit, BackgroundColourAndCancelledDialogs) {
     EXPECT_EQ(window.settings().textColor, 0x123456u);
     EXPECT_EQ(window.settings().backColor, 0x00ABCDEFu);
     EXPECT_EQ(host->redraws, 1);
-}
-
-TEST_F(AutoFit, SwitchingTheUnderline) {
-    struct Row { int32_t autoFit; int32_t underlineBefore; int32_t underlineAfter; bool resized; };
-    const Row table[] = {{1, 0, 1, true}, {1, 1, 0, true}, {0, 0, 1, false}, {1, 7, 0, true}};
-    for (const Row& row : table) {
-        window.settings().autoFit = row.autoFit;
-        window.settings().underline = row.underlineBefore;
-        host->clearLog();
-        window.calls.clear();
-        window.toggleUnderline();
-        EXPECT_EQ(window.settings().underline, row.underlineAfter);
-        EXPECT_EQ(!host->log.empty() && host->log[0].rfind("resize", 0) == 0, row.resized) << row.autoFit;
-        ASSERT_FALSE(window.calls.empty());
-        EXPECT_EQ(window.calls.back(), "update 1");
-        EXPECT_EQ(storedHeight(), 20);  // the font stays
-    }
-}
-
-TEST_F(AutoFit, SwitchingAutoFit) {
-    window.settings().autoFit = 0;
-    window.toggleAutoFit();
-    EXPECT_EQ(window.settings().autoFit, 1);
-    EXPECT_TRUE(host->logContains("resize 88x31"));  // 4*20 + 8, (20*20+40)/19 + 8
-    EXPECT_EQ(storedHeight(), 20);
-    host->clearLog();
-    window.settings().autoFit = 3;
-    window.toggleAutoFit();
-    EXPECT_EQ(window.settings().autoFit, 0);
-    EXPECT_TRUE(host->log.empty());
 }
 
 }  // namespace

@@ -36,25 +36,6 @@ TEST(RenderingHelpers, InvertColorFlipsTheThreeColourBytesOnly) {
     for (auto [in, out] : table) EXPECT_EQ(invertColor(in), out) << std::hex << in;
 }
 
-TEST(RenderingHelpers, SnapshotsDifferInAnyOfTheirFourMembers) {
-    DisplayState base;
-    base.text = "0:03:00";
-    base.running = true;
-    base.underline = 1;
-    DisplayState same;
-    same.assign(base);
-    EXPECT_TRUE(base.equals(same));
-    DisplayState other;
-    for (int member = 0; member < 4; ++member) {
-        other.assign(base);
-        if (member == 0) other.text = "0:02:59";
-        if (member == 1) other.running = false;
-        if (member == 2) other.underline = 2;  // any change of the stored value counts
-        if (member == 3) other.inverted = true;
-        EXPECT_FALSE(base.equals(other)) << member;
-    }
-}
-
 TEST_F(Rendering, NormalAndInvertedColours) {
     struct Row { bool inverted; ColorRef text; ColorRef back; };
     for (Row row : {Row{false, 0x00FFFFFF, 0x00FF8080}, Row{true, 0x00000000, 0x00007F7F}}) {
