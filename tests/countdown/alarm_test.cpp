@@ -113,8 +113,10 @@ TEST_F(Alarm, SoundFileFromTheCurrentDirectoryOrBesideTheExecutable) {
         CountdownSetup s;
         for (const auto& f : row.present) s.platform.files.files[f] = {1};
         s.start();
-        s.window->setCountdownDuration(0);
-        s.advance(100);
+        s.window->setCountdownDuration(0);  // auto-start on: the alarm comes at the first tick
+        s.advance(99);
+        EXPECT_FALSE(s.window->alarmActive());
+        s.advance(1);
         EXPECT_EQ(s.sounds(), std::vector<std::string>{row.played});
     }
 }

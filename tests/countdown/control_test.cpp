@@ -77,17 +77,6 @@ TEST_F(Control, NewDurationRestartsWithAutoStartOrStopsWithout) {
     }
 }
 
-TEST_F(Control, ZeroDurationWithAutoStartAlarmsAtTheFirstTick) {
-    start();
-    ASSERT_EQ(window->countdownSettings().autoStart, 1);
-    window->setCountdownDuration(0);
-    EXPECT_TRUE(window->countdown().isRunning());
-    advance(99);
-    EXPECT_FALSE(window->alarmActive());
-    advance(1);
-    EXPECT_TRUE(window->alarmActive());
-}
-
 TEST_F(Control, DoubleClickAfterZeroBeforeTheTickPausesWithoutAlarm) {
     startIdle(1);
     doubleClick();

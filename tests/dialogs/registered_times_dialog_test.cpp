@@ -139,18 +139,6 @@ TEST_F(RegisteredTimesDialogTest, AddingTheFifthGreysAddAndDeletingOneEnablesItA
     EXPECT_EQ(buttons(), (Buttons{true, true, true}));
 }
 
-TEST_F(RegisteredTimesDialogTest, NestedDialogRefusesZeroBeforeAddAppends) {
-    auto& s = open({});
-    runner.scripts.push_back([this](SetTimeSession& nested) {
-        nested.enter({0, 0, 0});
-        EXPECT_EQ(messages.shown.size(), 1u);
-        nested.enter({0, 0, 1});
-    });
-    s.dialog.onAdd();
-    EXPECT_EQ(items(), (Labels{"1秒"}));
-    EXPECT_EQ(buttons(), (Buttons{true, true, true}));
-}
-
 TEST_F(RegisteredTimesDialogTest, CancelledAddOrEditAndNoSelectionChangeNothing) {
     auto& s = open({180, 600, 3600});
     s.select(2);
@@ -202,15 +190,6 @@ TEST_F(RegisteredTimesDialogTest, OkGivesTheListInListBoxOrderAndCancelTheCaller
         EXPECT_EQ(s.ender.calls, 1);
         EXPECT_EQ(s.dialog.times(), ok ? (Seconds{7200, 600, 45}) : (Seconds{3600, 180, 600}));
     }
-}
-
-// Every duration the set-time dialog can produce survives the list box.
-TEST_F(RegisteredTimesDialogTest, EveryDurationOfADayComesBackFromItsLabel) {
-    Seconds all;
-    for (uint32_t seconds = 1; seconds < 86400; ++seconds) all.push_back(seconds);
-    auto& s = open(all, static_cast<int32_t>(all.size()));
-    s.dialog.onOk();
-    EXPECT_EQ(s.dialog.times(), all);
 }
 
 // Above the signed range a label cannot spell the value: the largest one is shown.

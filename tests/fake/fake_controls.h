@@ -102,7 +102,9 @@ struct SetTimeSession {
 
 // The registered-times dialog as a user sees it: its controls, opened.
 struct RegisteredTimesSession {
-    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) { initResult = dialog.onInitDialog(controls); }
+    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) {
+        initResult = dialog.onInitDialog(controls);
+    }
     void select(int index) {
         list.setCurrentSelection(index);
         dialog.onSelectionChange();

@@ -42,7 +42,6 @@ public:
     using TimerWindow::chooseBackgroundColor;
     using TimerWindow::chooseFont;
     using TimerWindow::fitWindowToText;
-    using TimerWindow::measureText;
     using TimerWindow::toggleAutoFit;
     using TimerWindow::toggleUnderline;
 
