@@ -25,26 +25,6 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatTimeTest,
                                            ClockCase{360000000, "100:00:00"},
                                            ClockCase{std::numeric_limits<int32_t>::max(), "596:31:23"}));
 
-struct SplitCase { int32_t seconds; int32_t hours; int32_t minutes; int32_t secs; };
-
-class SplitTest : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitTest, SplitsAndJoinsBack) {
-    const SplitCase& c = GetParam();
-    EXPECT_EQ(hoursOf(c.seconds), c.hours);
-    EXPECT_EQ(minutesOf(c.seconds), c.minutes);
-    EXPECT_EQ(secondsOf(c.seconds), c.secs);
-    EXPECT_EQ(toSeconds(c.hours, c.minutes, c.secs), c.seconds);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, SplitTest,
-                         ::testing::Values(SplitCase{0, 0, 0, 0}, SplitCase{59, 0, 0, 59}, SplitCase{60, 0, 1, 0},
-                                           SplitCase{3599, 0, 59, 59}, SplitCase{3661, 1, 1, 1},
-                                           SplitCase{86399, 23, 59, 59}, SplitCase{90000, 25, 0, 0},
-                                           SplitCase{2147483647, 596523, 14, 7},
-                                           // truncation toward zero, remainder with the dividend's sign
-                                           SplitCase{-61, 0, -1, -1}, SplitCase{-3661, -1, -1, -1}));
-
 // Parts are taken without a range check, and out-of-range sums wrap.
 TEST(ToSecondsTest, TakesPartsWithoutRangeCheckAndWraps) {
     const int32_t max = std::numeric_limits<int32_t>::max();
