@@ -216,4 +216,22 @@ sleep 1
 xdotool key Up Return
 sleep 1
 
+echo "10. A log-off saves too: drag, end the session, read the file"
+stored() { python3 -c "import struct,sys; print(struct.unpack_from('<i', open(sys.argv[1], 'rb').read(), int(sys.argv[2]))[0])" "$app/QuillastorTimer.dat" "$1"; }
+left=$(stored 0); top=$(stored 4)
+start_program
+wait_window
+centre
+xdotool mousemove "$CX" "$CY" mousedown 1
+for i in $(seq 1 5); do xdotool mousemove_relative -- 8 6; sleep 0.05; done
+xdotool mouseup 1
+sleep 0.8
+wineboot --end-session
+saved=0
+for i in $(seq 1 20); do
+    if [ "$(stored 0)" = $((left + 40)) ] && [ "$(stored 4)" = $((top + 30)) ]; then saved=1; break; fi
+    sleep 0.3
+done
+[ "$saved" = 1 ] || fail "after the log-off the file holds $(stored 0),$(stored 4), expected $((left + 40)),$((top + 30))"
+
 echo "End-to-end: all steps passed (screenshots in $shots)"
