@@ -37,14 +37,8 @@ struct CountdownSetup {
     static constexpr Point kAt{10, 8};
     void press() { window->onLButtonDown(kAt); }
     void release() { window->onLButtonUp(kAt); }
-    void click() {
-        press();
-        release();
-    }
-    void doubleClick() {
-        click();
-        click();
-    }
+    void click() { press(); release(); }
+    void doubleClick() { click(); click(); }
     void advance(uint32_t ms) { platform.advance(ms); }
 
     std::string shown() const { return window->displayState().text; }

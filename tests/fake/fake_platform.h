@@ -129,10 +129,8 @@ class FakeMessageBoxes : public MessageBoxes {
 public:
     void show(const std::string& text, const std::optional<std::string>& caption, uint32_t style) override {
         shown.push_back({text, caption, style});
-        if (whileOpen) whileOpen();
     }
     std::vector<ShownMessage> shown;
-    std::function<void()> whileOpen;
 };
 
 class FakeCommonDialogs : public CommonDialogs {
