@@ -36,41 +36,34 @@ TEST(RenderingHelpers, InvertColorFlipsTheThreeColourBytesOnly) {
     for (auto [in, out] : table) EXPECT_EQ(invertColor(in), out) << std::hex << in;
 }
 
-TEST_F(Rendering, NormalAndInvertedColours) {
-    struct Row { bool inverted; ColorRef text; ColorRef back; };
-    for (Row row : {Row{false, 0x00FFFFFF, 0x00FF8080}, Row{true, 0x00000000, 0x00007F7F}}) {
-        const RecordingCanvas& canvas = paint(false, 0, row.inverted);
-        ASSERT_FALSE(canvas.empty());
-        EXPECT_EQ(canvas.ops[0].kind, Kind::Fill);
-        EXPECT_EQ(canvas.ops[0].rect, (Rect{0, 0, 192, 72}));
-        EXPECT_EQ(canvas.ops[0].color, row.back);
-        EXPECT_EQ(canvas.opsOf(Kind::TextColor).at(0).color, row.text);
-        EXPECT_EQ(canvas.opsOf(Kind::BackColor).at(0).color, row.back);
-    }
-}
-
-TEST_F(Rendering, BandAndTextRectangle) {
+// Inverted, the colours swap to their complements: black digits on 0x007F7F.
+TEST_F(Rendering, ColoursBandAndTextRectangle) {
     struct Row { bool running; int32_t underline; bool inverted; bool bar; int32_t textBottom; };
     const Row table[] = {
         {true, 1, false, true, 67},
         {false, 1, false, false, 67},  // the text area leaves room for the band even when stopped
         {true, 0, false, false, 72},
         {false, 0, false, false, 72},
+        {false, 0, true, false, 72},
         {true, 5, false, true, 67},    // any non-zero option is on
         {true, 1, true, true, 67},     // the flash phase: the bar takes the inverted text colour
     };
     for (const Row& row : table) {
         const RecordingCanvas& canvas = paint(row.running, row.underline, row.inverted);
+        const ColorRef text = row.inverted ? 0x00000000 : 0x00FFFFFF, back = row.inverted ? 0x00007F7F : 0x00FF8080;
+        EXPECT_EQ(canvas.opsOf(Kind::TextColor).at(0).color, text);
+        EXPECT_EQ(canvas.opsOf(Kind::BackColor).at(0).color, back);
         const auto fills = canvas.opsOf(Kind::Fill);
         ASSERT_EQ(fills.size(), row.bar ? 2u : 1u) << row.running << row.underline;
+        EXPECT_EQ(canvas.ops[0].rect, (Rect{0, 0, 192, 72}));
+        EXPECT_EQ(canvas.ops[0].color, back);
         if (row.bar) {
             EXPECT_EQ(fills[1].rect, (Rect{0, 67, 192, 72}));
-            EXPECT_EQ(fills[1].color, row.inverted ? 0x00000000u : 0x00FFFFFFu);
+            EXPECT_EQ(fills[1].color, text);
         }
-        const auto text = canvas.text();
-        ASSERT_TRUE(text);
-        EXPECT_EQ(text->rect, (Rect{0, 0, 192, row.textBottom}));
-        EXPECT_EQ(text->text, "0:03:00");
+        ASSERT_TRUE(canvas.text());
+        EXPECT_EQ(canvas.text()->rect, (Rect{0, 0, 192, row.textBottom}));
+        EXPECT_EQ(canvas.text()->text, "0:03:00");
     }
 }
 
