@@ -134,17 +134,14 @@ TEST_F(ContextMenuTest, StartStopLabelFollowsTheRunningStateAndActsAsADoubleClic
     EXPECT_EQ(label(), "スタート(左ダブルクリック)");
 }
 
-TEST_F(ContextMenuTest, OpensAtTheReleasePointOnTheScreen) {
-    host->rect = {300, 200, 500, 280};  // sizing frame 4
-    open();
-    EXPECT_EQ(platform.menus.points.back(), (Point{314, 224}));
-}
-
-TEST_F(ContextMenuTest, DismissingChangesNothing) {
+// The menu opens at the release point on the screen (sizing frame 4).
+TEST_F(ContextMenuTest, OpensAtTheReleasePointAndDismissingChangesNothing) {
     open(kCmdStartStop);
     advance(1500);
+    host->rect = {300, 200, 500, 280};
     host->clearLog();
     open(std::nullopt);
+    EXPECT_EQ(platform.menus.points.back(), (Point{314, 224}));
     EXPECT_TRUE(window->countdown().isRunning());
     EXPECT_EQ(window->countdown().duration(), 180);
     EXPECT_TRUE(host->log.empty());
