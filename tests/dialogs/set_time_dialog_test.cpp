@@ -45,12 +45,7 @@ TEST_F(SetTimeDialogTest, OpensWithThePrefilledDurationAndOkKeepsIt) {
 }
 
 TEST_F(SetTimeDialogTest, OkRefusesZeroAndAcceptsOneSecondOrMore) {
-    struct Case {
-        const char* name;
-        bool clockMode;
-        TimeOfDay entered;
-        int32_t seconds;  // 0: refused
-    };
+    struct Case { const char* name; bool clockMode; TimeOfDay entered; int32_t seconds; };  // seconds 0: refused
     const Case cases[] = {
         {"duration 00:00:00", false, {0, 0, 0}, 0},
         {"duration 00:00:01", false, {0, 0, 1}, 1},
