@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,27 +18,6 @@ struct Buttons {
     friend bool operator==(const Buttons&, const Buttons&) = default;
 };
 
-// Plays one script per nested set-time dialog, in order.
-class ScriptedDialogRunner : public DialogRunner {
-public:
-    using Script = std::function<void(SetTimeSession&)>;
-    int runSetTime(SetTimeDialog& dialog) override {
-        ++setTimeRuns;
-        if (scripts.empty()) {
-            ADD_FAILURE() << "unexpected set-time dialog";
-            return kDialogCancel;
-        }
-        const Script script = scripts.front();
-        scripts.pop_front();
-        SetTimeSession session(dialog);
-        script(session);
-        return session.result();
-    }
-    int runRegisteredTimes(RegisteredTimesDialog&) override { return kDialogCancel; }
-    std::deque<Script> scripts;
-    int setTimeRuns = 0;
-};
-
 class RegisteredTimesDialogTest : public ::testing::Test {
 protected:
     // Opens a fresh dialog as the menu command does: at most five entries.
@@ -55,15 +33,23 @@ protected:
     int selection() const { return session->list.selection; }
     Buttons buttons() const { return {session->add.enabled, session->edit.enabled, session->remove.enabled}; }
 
-    // The next nested dialog: the user types `entered` and presses OK (or Cancel).
+    // What the user does in the next nested set-time dialog.
+    void nextSetTime(std::function<void(SetTimeSession&)> script) {
+        runner.onSetTime = [script](SetTimeDialog& d) {
+            SetTimeSession s(d);
+            script(s);
+            return s.result();
+        };
+    }
+    // ... types `entered` and presses OK (or Cancel).
     void nextSetTime(TimeOfDay entered, bool ok = true) {
-        runner.scripts.push_back([entered, ok](SetTimeSession& s) {
+        nextSetTime([entered, ok](SetTimeSession& s) {
             s.time.value = entered;
             ok ? s.dialog.onOk() : s.dialog.onCancel();
         });
     }
 
-    ScriptedDialogRunner runner;
+    FakeDialogRunner runner;
     FakeMessageBoxes messages;
     FakeLocalClock clock;
     std::unique_ptr<RegisteredTimesDialog> dialog;
@@ -103,7 +89,7 @@ TEST_F(RegisteredTimesDialogTest, ButtonStateOnOpeningFollowsCountAndSelection) 
 TEST_F(RegisteredTimesDialogTest, AddAppendsAndEditReplacesInPlace) {
     auto& s = open({180, 600});
     auto expectPrefill = [this](TimeOfDay prefill, TimeOfDay entered) {
-        runner.scripts.push_back([=](SetTimeSession& nested) {
+        nextSetTime([=](SetTimeSession& nested) {
             EXPECT_FALSE(nested.checkBox.enabled);
             EXPECT_EQ(nested.time.value, prefill);
             EXPECT_EQ(nested.time.format, "HH時間mm分ss秒");
