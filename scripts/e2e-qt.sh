@@ -15,7 +15,7 @@ bin="$build/src/platform/qt"
 [ -x "$bin/QuillastorTimer" ] || { echo "e2e-qt: build the program first (scripts/test-qt.sh)"; exit 1; }
 rm -rf "$out"
 mkdir -p "$app_dir"
-cp "$bin/QuillastorTimer" "$bin/NotifySound.wav" "$bin/Readme.txt" "$app_dir/"
+cp "$bin/QuillastorTimer" "$bin/libquillastor_qt_sound.so" "$bin/NotifySound.wav" "$bin/Readme.txt" "$app_dir/"
 
 pids=()
 cleanup() {

@@ -20,7 +20,7 @@
 
 struct TimerFixture {
     explicit TimerFixture(const QString& settingsPath)
-        : platform("", "/nonexistent-config", QUILLASTOR_QT_SHIPPED_DIR),
+        : platform("", "/nonexistent-config", QUILLASTOR_QT_SHIPPED_DIR, {QUILLASTOR_QT_SHIPPED_DIR}),
           window(platform.services),
           events(window),
           widget(events, platform.system) {

@@ -1,6 +1,7 @@
 // The timer window as a user meets it: the widget with the real countdown
 // window behind it, driven by mouse events with real timing, read back from
 // grabbed images.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
@@ -51,6 +52,21 @@ private Q_SLOTS:
         QVERIFY(f_->start());
     }
     void cleanup() { f_.reset(); }
+
+    void soundLibrariesLoadOnlyWithTheFirstAlarm() {
+        const auto multimediaMapped = [] {
+            QFile maps("/proc/self/maps");
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+        };
+        QVERIFY(!multimediaMapped());
+        QVERIFY(!f_->platform.sound.moduleLoaded());
+        f_->platform.sound.playLoop("NotifySound.wav");
+        QVERIFY(f_->platform.sound.moduleLoaded());
+        QVERIFY(multimediaMapped());
+        f_->platform.sound.stop();
+        QCOMPARE(f_->platform.sound.resolve("NotifySound.wav"),
+                 QDir(QUILLASTOR_QT_SHIPPED_DIR).filePath("NotifySound.wav").toStdString());
+    }
 
     void firstRunIsCentredFramelessToolWindow() {
         const Qt::WindowFlags flags = f_->widget.windowFlags();

@@ -1,6 +1,7 @@
 # cmake --install: the program, its sound, help file, desktop entry and icon
 # in their usual places; CPack makes a .deb of the same.
 install(TARGETS QuillastorTimer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quillastor_qt_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quillastor-timer)
 if(DEFINED QUILLASTOR_NOTIFY_SOUND)
     install(FILES ${QUILLASTOR_NOTIFY_SOUND} ${QUILLASTOR_README} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillastor-timer)
     install(FILES ${QUILLASTOR_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillastor-timer)

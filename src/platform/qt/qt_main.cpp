@@ -13,6 +13,9 @@
 #ifndef QUILLASTOR_DATA_DIR
 #define QUILLASTOR_DATA_DIR "../share/quillastor-timer"
 #endif
+#ifndef QUILLASTOR_MODULE_DIR
+#define QUILLASTOR_MODULE_DIR "../lib/quillastor-timer"
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -22,7 +25,7 @@ int main(int argc, char** argv) {
     const std::string exe = executablePath();
     const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
     QApplication::setWindowIcon(QIcon(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png")));
-    QtPlatform platform(exe, userConfigHome(), dataDir);
+    QtPlatform platform(exe, userConfigHome(), dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR));
     QtModalRunner runner(platform.system);
     TimerApp app_object;
     app_object.run(platform.services, runner);

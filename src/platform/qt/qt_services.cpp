@@ -13,8 +13,15 @@ std::string shippedFilesDir(const std::string& executablePath, const std::string
     return QDir::cleanPath(dir.filePath(QString::fromStdString(installedDataDir))).toStdString();
 }
 
-QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir)
-    : sound({dataDir}),
+std::vector<std::string> soundModuleDirs(const std::string& executablePath, const std::string& installedModuleDir) {
+    const QDir dir(QFileInfo(QString::fromStdString(executablePath)).absolutePath());
+    return {dir.path().toStdString(),
+            QDir::cleanPath(dir.filePath(QString::fromStdString(installedModuleDir))).toStdString()};
+}
+
+QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
+                       std::vector<std::string> moduleDirs)
+    : sound({dataDir}, std::move(moduleDirs)),
       files(systemFileStore()),
       services{systemTickSource(), system, text,          clock,   sound,
                shell,              files,  messages,      commonDialogs,

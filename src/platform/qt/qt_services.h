@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/qt/folder_creating_store.h"
 #include "platform/qt/qt_common_dialogs.h"
@@ -16,9 +17,10 @@
 #include "platform/services.h"
 
 struct QtPlatform {
-    // `dataDir` is where the shipped files (sound, help) are when they are not
-    // beside the executable (an installed copy).
-    QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir);
+    // `dataDir` holds the shipped files (sound, help); `moduleDirs` are
+    // searched for the sound module.
+    QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
+               std::vector<std::string> moduleDirs);
 
     QtSystemValues system;
     QtTextMeasurer text;
@@ -37,3 +39,7 @@ struct QtPlatform {
 // there (a portable copy), else `installedDataDir` taken from the
 // executable's folder (an installed copy: bin/../share/quillastor-timer).
 std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir);
+
+// Where the sound module may be: beside the executable, then
+// `installedModuleDir` taken from the executable's folder.
+std::vector<std::string> soundModuleDirs(const std::string& executablePath, const std::string& installedModuleDir);

@@ -38,7 +38,12 @@ TimerWidget::~TimerWidget() = default;
 int TimerWidget::frameThickness() const { return system_.sizingFrame().cx; }
 
 void TimerWidget::initialise() {
-    const DialogBaseUnits base = dialogBaseUnits(fontFromLogFont(dialogFont()));
+    // The template's own size is replaced at once by the loaded place or the
+    // size of the text, so it is not worth starting the font machinery for
+    // before the window shows: the base units are those of the template font
+    // (8 x 16 pixels at 96 dpi), scaled to the screen.
+    const double scale = -dialogFont().lfHeight / 16.0;
+    const DialogBaseUnits base{static_cast<int>(8 * scale + 0.5), static_cast<int>(16 * scale + 0.5)};
     const QRect client = dialogUnitsToPixels(base, 0, 0, kTemplateWidthUnits, kTemplateHeightUnits);
     resize(client.width() + 2 * frameThickness(), client.height() + 2 * frameThickness());
     events_.attach(*this);
