@@ -155,7 +155,6 @@ if [ -f "$exe" ] && command -v wine >/dev/null; then
     out=$(cd "$wdir" && "$probe" wine ./QuillastorTimer.exe)
     pid=${out%% *}; pids+=("$pid"); sleep 3
     wine_idle=$(cpu_percent "$pid" "$seconds")
-    win=$(xdotool search --onlyvisible --name '' 2>/dev/null | tail -1)
     win=$(xdotool search --onlyvisible --class 'quillastortimer.exe' | head -1)
     double_click_window "$win"
     sleep 2

@@ -173,6 +173,18 @@ private Q_SLOTS:
         QVERIFY(!f_->window.displayState().running);
     }
 
+    void dragBeginsOnlyBeyondThePlatformThreshold() {
+        const int threshold = QGuiApplication::styleHints()->startDragDistance();
+        const QPoint before = f_->widget.pos();
+        const QPoint start = f_->clientCentre();
+        QTest::mousePress(&f_->widget, Qt::LeftButton, {}, start);
+        QTest::mouseMove(&f_->widget, start + QPoint(threshold, -threshold), 10);
+        QCOMPARE(f_->widget.pos(), before);
+        QTest::mouseMove(&f_->widget, start + QPoint(threshold + 1, 0), 10);
+        QCOMPARE(f_->widget.pos(), before + QPoint(threshold + 1, 0));
+        QTest::mouseRelease(&f_->widget, Qt::LeftButton, {}, start, 10);
+    }
+
     void pressesInTheBandDoNotReachTheTimer() {
         for (int i = 0; i < 2; ++i) {
             f_->click(QPoint(1, 1));

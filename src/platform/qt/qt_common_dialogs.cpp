@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/qt/application_icon.h"
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/qt_geometry.h"
 
@@ -34,6 +35,7 @@ double screenDpiY() {
 }  // namespace
 
 std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, ColorRef initialColor) {
+    ensureApplicationIcon();
     bool ok = false;
     const double dpiY = screenDpiY();
     const QFont font = QFontDialog::getFont(&ok, dialogFont(initial, dpiY), QApplication::activeWindow(), kFontTitle);
@@ -46,6 +48,7 @@ std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, Co
 }
 
 std::optional<ColorRef> QtCommonDialogs::chooseColor(ColorRef initial) {
+    ensureApplicationIcon();
     const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow(), kBackColorTitle);
     if (!color.isValid()) return std::nullopt;
     return toColorRef(color);

@@ -1,10 +1,10 @@
 // The native Linux program: the countdown timer over Qt 6 Widgets.
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 
 #include "countdown/timer_app.h"
 #include "platform/executable_path.h"
+#include "platform/qt/application_icon.h"
 #include "platform/qt/font_mapping.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_services.h"
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     const std::string exe = executablePath();
     const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
-    QApplication::setWindowIcon(QIcon(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png")));
+    setApplicationIconFile(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png"));
     QtPlatform platform(exe, userConfigHome(), dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR));
     QtModalRunner runner(platform.system);
     TimerApp app_object;

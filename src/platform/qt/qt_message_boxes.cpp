@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/qt/application_icon.h"
+
 namespace {
 
 QMessageBox::Icon iconOf(uint32_t style) {
@@ -18,6 +20,7 @@ QMessageBox::Icon iconOf(uint32_t style) {
 }  // namespace
 
 void QtMessageBoxes::show(const std::string& text, const std::optional<std::string>& caption, uint32_t style) {
+    ensureApplicationIcon();
     const QString title = caption ? QString::fromStdString(*caption) : QCoreApplication::applicationName();
     QMessageBox box(iconOf(style), title, QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
     box.exec();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
+#include "platform/qt/application_icon.h"
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/font_mapping.h"
 
@@ -55,6 +56,7 @@ TemplateDialog::TemplateDialog(const dialog_texts::DialogLayout& layout, std::sp
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
     // A caption with a close box and a fixed frame, as the templates ask.
+    ensureApplicationIcon();
     setWindowTitle(QString::fromUtf8(layout.caption));
     const QFont font = fontFromLogFont(templateLogFont(layout.fontFace, layout.fontPoints));
     setFont(font);
