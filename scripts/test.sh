@@ -8,4 +8,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/test-core.sh"
 "$root/scripts/test-fuzz.sh"
 "$root/scripts/test-windows.sh"
+"$root/scripts/test-qt.sh"
 echo "All test stages passed."
