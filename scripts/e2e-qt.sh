@@ -39,7 +39,8 @@ for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
 openbox >/dev/null 2>&1 &
 pids+=($!)
-sleep 1
+# A window mapped before the window manager is ready is never managed.
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
 app_pid=""
 start_app() {

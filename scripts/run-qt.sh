@@ -27,6 +27,8 @@ pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# A window mapped before the window manager is ready is never managed (nor shown).
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 (cd "$bin" && exec ./QuillastorTimer) &
 pids+=($!)
 sleep 4

@@ -54,7 +54,11 @@ display_start() {
     if [ "${NO_WINDOW_MANAGER:-0}" != 1 ]; then
         openbox >/dev/null 2>&1 &
         OPENBOX_PID=$!
-        sleep 0.5
+        # A window mapped before the window manager is ready is never managed.
+        for i in $(seq 1 50); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+            sleep 0.1
+        done
     fi
     VIRTUAL_DISPLAY=":$n"
 }
