@@ -27,7 +27,7 @@ reference="$bench/tools/reference_timer"
 
 rm -rf "$app"
 mkdir -p "$app"
-cp "$build/src/platform/qt/"{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav,Readme.txt,QuillastorTimer.png} "$app/"
+cp "$build/src/qt/"{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav,Readme.txt,QuillastorTimer.png} "$app/"
 
 pids=()
 cleanup() {

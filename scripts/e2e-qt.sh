@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/qt"
 out="$build/e2e"
 app_dir="$out/app"
-bin="$build/src/platform/qt"
+bin="$build/src/qt"
 
 [ -x "$bin/QuillastorTimer" ] || { echo "e2e-qt: build the program first (scripts/test-qt.sh)"; exit 1; }
 rm -rf "$out"

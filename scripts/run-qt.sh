@@ -9,7 +9,7 @@ dir="$root/build/qt"
 
 cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_QT=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$dir" -j "$jobs" --target QuillastorTimer
-bin="$dir/src/platform/qt"
+bin="$dir/src/qt"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     cd "$bin"

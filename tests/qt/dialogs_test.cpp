@@ -10,12 +10,12 @@
 
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
-#include "platform/qt/dialog_units.h"
-#include "platform/qt/font_mapping.h"
-#include "platform/qt/qt_dialog_runner.h"
-#include "platform/qt/qt_local_clock.h"
-#include "platform/qt/qt_message_boxes.h"
-#include "platform/qt/template_dialog.h"
+#include "qt/dialog_units.h"
+#include "qt/font_mapping.h"
+#include "qt/qt_dialog_runner.h"
+#include "qt/qt_local_clock.h"
+#include "qt/qt_message_boxes.h"
+#include "qt/template_dialog.h"
 #include "timer_fixture.h"
 
 namespace {

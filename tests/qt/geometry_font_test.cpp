@@ -8,13 +8,13 @@
 #include <QTest>
 
 #include "platform/file_store.h"
-#include "platform/qt/dialog_units.h"
-#include "platform/qt/folder_creating_store.h"
-#include "platform/qt/font_mapping.h"
-#include "platform/qt/frame_band.h"
-#include "platform/qt/qt_services.h"
-#include "platform/qt/settings_location.h"
-#include "platform/qt/time_format.h"
+#include "qt/dialog_units.h"
+#include "qt/folder_creating_store.h"
+#include "qt/font_mapping.h"
+#include "qt/frame_band.h"
+#include "qt/qt_services.h"
+#include "qt/settings_location.h"
+#include "qt/time_format.h"
 
 Q_DECLARE_METATYPE(Qt::Edges)
 

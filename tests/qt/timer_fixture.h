@@ -14,9 +14,9 @@
 #include <memory>
 
 #include "countdown/countdown_window.h"
-#include "platform/qt/qt_services.h"
-#include "platform/qt/timer_widget.h"
-#include "platform/qt/timer_window_events.h"
+#include "qt/qt_services.h"
+#include "qt/timer_widget.h"
+#include "qt/timer_window_events.h"
 
 struct TimerFixture {
     explicit TimerFixture(const QString& settingsPath)

@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <QStyleHints>
 
-#include "platform/qt/font_mapping.h"
+#include "qt/font_mapping.h"
 #include "timer_fixture.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/win32/wide_text.h"
+#include "win32/wide_text.h"
 #include "resources/dialog_texts.h"
 #include "scripted_run.h"
 

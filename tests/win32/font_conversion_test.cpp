@@ -2,7 +2,7 @@
 // Japanese face survive the trip both ways.
 #include <gtest/gtest.h>
 
-#include "platform/win32/font_win32.h"
+#include "win32/font_win32.h"
 
 TEST(FontConversion, JapaneseFaceAndFieldsRoundTrip) {
     LogFont font;

@@ -2,7 +2,7 @@
 // submenu, and a choice made with the keyboard reaching the countdown.
 #include <gtest/gtest.h>
 
-#include "platform/win32/menu_win32.h"
+#include "win32/menu_win32.h"
 #include "scripted_run.h"
 
 namespace {

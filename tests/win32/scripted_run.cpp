@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/dialogs_win32.h"
-#include "platform/win32/wide_text.h"
+#include "win32/dialogs_win32.h"
+#include "win32/wide_text.h"
 #include "platform/executable_path.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "countdown/countdown_window.h"
-#include "platform/win32/win32_platform.h"
+#include "win32/win32_platform.h"
 
 // A folder of its own for one test's settings file; removed afterwards.
 class TempFolder {

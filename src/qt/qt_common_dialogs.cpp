@@ -1,0 +1,55 @@
+#include "qt/qt_common_dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "qt/application_icon.h"
+#include "qt/font_mapping.h"
+#include "qt/qt_geometry.h"
+
+namespace {
+
+const QString kFontTitle = QString::fromUtf8("フォント");
+const QString kTextColorTitle = QString::fromUtf8("文字の色");
+const QString kBackColorTitle = QString::fromUtf8("色の設定");
+
+// The font as the dialog lists it: the face actually used (a substitute for
+// a Windows face) and the size in points.
+QFont dialogFont(const LogFont& initial, double dpiY) {
+    const QFont realised = fontFromLogFont(initial);
+    QFont font = realised;
+    font.setFamily(QFontInfo(realised).family());
+    font.setPointSizeF(realised.pixelSize() * 72.0 / dpiY);
+    return font;
+}
+
+double screenDpiY() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+}  // namespace
+
+std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, ColorRef initialColor) {
+    ensureApplicationIcon();
+    bool ok = false;
+    const double dpiY = screenDpiY();
+    const QFont font = QFontDialog::getFont(&ok, dialogFont(initial, dpiY), QApplication::activeWindow(), kFontTitle);
+    if (!ok) return std::nullopt;
+    FontChoice choice{logFontFromFont(font, initial, dpiY), initialColor};
+    // The text colour comes next; cancelling it keeps the colour as it was.
+    const QColor color = QColorDialog::getColor(toQColor(initialColor), QApplication::activeWindow(), kTextColorTitle);
+    if (color.isValid()) choice.color = toColorRef(color);
+    return choice;
+}
+
+std::optional<ColorRef> QtCommonDialogs::chooseColor(ColorRef initial) {
+    ensureApplicationIcon();
+    const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow(), kBackColorTitle);
+    if (!color.isValid()) return std::nullopt;
+    return toColorRef(color);
+}

@@ -1,0 +1,28 @@
+#include "qt/qt_services.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "qt/settings_location.h"
+#include "platform/tick_source.h"
+
+std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir) {
+    const QString exeDir = QFileInfo(QString::fromStdString(executablePath)).absolutePath();
+    const QDir dir(exeDir);
+    if (QFileInfo::exists(dir.filePath("NotifySound.wav"))) return exeDir.toStdString();
+    return QDir::cleanPath(dir.filePath(QString::fromStdString(installedDataDir))).toStdString();
+}
+
+std::vector<std::string> soundModuleDirs(const std::string& executablePath, const std::string& installedModuleDir) {
+    const QDir dir(QFileInfo(QString::fromStdString(executablePath)).absolutePath());
+    return {dir.path().toStdString(),
+            QDir::cleanPath(dir.filePath(QString::fromStdString(installedModuleDir))).toStdString()};
+}
+
+QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
+                       std::vector<std::string> moduleDirs)
+    : sound({dataDir}, std::move(moduleDirs)),
+      files(systemFileStore()),
+      services{systemTickSource(), system, text,          clock,   sound,
+               shell,              files,  messages,      commonDialogs,
+               menus,              dialogs, chooseSettingsPath(executablePath, configHome), dataDir} {}

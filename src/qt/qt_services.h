@@ -1,0 +1,45 @@
+// The Qt implementations of every platform service, gathered for the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "qt/folder_creating_store.h"
+#include "qt/qt_common_dialogs.h"
+#include "qt/qt_dialog_runner.h"
+#include "qt/qt_local_clock.h"
+#include "qt/qt_menu_presenter.h"
+#include "qt/qt_message_boxes.h"
+#include "qt/qt_shell.h"
+#include "qt/qt_sound_player.h"
+#include "qt/qt_system_values.h"
+#include "qt/qt_text_measurer.h"
+#include "platform/services.h"
+
+struct QtPlatform {
+    // `dataDir` holds the shipped files (sound, help); `moduleDirs` are
+    // searched for the sound module.
+    QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
+               std::vector<std::string> moduleDirs);
+
+    QtSystemValues system;
+    QtTextMeasurer text;
+    QtLocalClock clock;
+    QtSoundPlayer sound;
+    QtShell shell;
+    FolderCreatingStore files;
+    QtMessageBoxes messages;
+    QtCommonDialogs commonDialogs;
+    QtMenuPresenter menus;
+    QtDialogRunner dialogs;
+    Services services;
+};
+
+// The folder of the shipped files: beside the executable when the sound is
+// there (a portable copy), else `installedDataDir` taken from the
+// executable's folder (an installed copy: bin/../share/quillastor-timer).
+std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir);
+
+// Where the sound module may be: beside the executable, then
+// `installedModuleDir` taken from the executable's folder.
+std::vector<std::string> soundModuleDirs(const std::string& executablePath, const std::string& installedModuleDir);

@@ -1,0 +1,29 @@
+#include "qt/qt_system_values.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyleHints>
+
+#include "qt/qt_geometry.h"
+
+Size QtSystemValues::maximizedWindowSize() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return Size{};
+    const QSize size = screen->availableGeometry().size();
+    return Size{size.width(), size.height()};
+}
+
+Size QtSystemValues::dragThreshold() const {
+    const int distance = QGuiApplication::styleHints()->startDragDistance();
+    return Size{distance, distance};
+}
+
+uint32_t QtSystemValues::doubleClickTimeMs() const {
+    return static_cast<uint32_t>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+std::vector<Rect> QtSystemValues::displayWorkAreas() const {
+    std::vector<Rect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(toRect(screen->availableGeometry()));
+    return areas;
+}

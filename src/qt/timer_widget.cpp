@@ -1,0 +1,234 @@
+#include "qt/timer_widget.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+#include <QWindow>
+
+#include "qt/dialog_units.h"
+#include "qt/font_mapping.h"
+#include "qt/frame_band.h"
+#include "qt/qt_canvas.h"
+#include "qt/qt_geometry.h"
+
+namespace {
+
+// The window template: 44 x 12 dialog units of client area in the window's
+// font, "ＭＳ Ｐゴシック" 12 points.
+constexpr const char* kWindowFace = "ＭＳ Ｐゴシック";
+constexpr int kWindowFontPoints = 12;
+constexpr int kTemplateWidthUnits = 44;
+constexpr int kTemplateHeightUnits = 12;
+
+}  // namespace
+
+TimerWidget::TimerWidget(WindowEvents& events, const SystemValues& system)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), events_(events), system_(system) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);  // for the resize cursors over the band
+}
+
+TimerWidget::~TimerWidget() = default;
+
+int TimerWidget::frameThickness() const { return system_.sizingFrame().cx; }
+
+void TimerWidget::initialise() {
+    // The template's own size is replaced at once by the loaded place or the
+    // size of the text, so it is not worth starting the font machinery for
+    // before the window shows: the base units are those of the template font
+    // (8 x 16 pixels at 96 dpi), scaled to the screen.
+    const double scale = -dialogFont().lfHeight / 16.0;
+    const DialogBaseUnits base{static_cast<int>(8 * scale + 0.5), static_cast<int>(16 * scale + 0.5)};
+    const QRect client = dialogUnitsToPixels(base, 0, 0, kTemplateWidthUnits, kTemplateHeightUnits);
+    resize(client.width() + 2 * frameThickness(), client.height() + 2 * frameThickness());
+    events_.attach(*this);
+    reportSize();
+    events_.initDialog();
+}
+
+int TimerWidget::runModal() {
+    initialise();
+    if (modalResult_) return *modalResult_;
+    show();
+    QEventLoop loop;
+    loop_ = &loop;
+    const int result = modalResult_ ? *modalResult_ : loop.exec();
+    loop_ = nullptr;
+    hide();
+    for (auto& [id, timer] : timers_) timer->stop();
+    return result;
+}
+
+bool TimerWidget::timerActive(uint32_t id) const {
+    const auto it = timers_.find(id);
+    return it != timers_.end() && it->second->isActive();
+}
+
+Rect TimerWidget::windowRect() const { return toRect(geometry()); }
+
+Size TimerWidget::clientSize() const {
+    const QRect client = clientRectOf(size(), frameThickness());
+    return Size{client.width(), client.height()};
+}
+
+Point TimerWidget::clientToScreen(Point client) const {
+    const QPoint corner = geometry().topLeft();
+    return Point{corner.x() + frameThickness() + client.x, corner.y() + frameThickness() + client.y};
+}
+
+bool TimerWidget::isMinimized() const { return QWidget::isMinimized(); }
+
+void TimerWidget::moveTo(int32_t x, int32_t y) { move(x, y); }
+
+void TimerWidget::resizeTo(int32_t width, int32_t height) {
+    resize(width, height);
+    reportSize();  // a hidden widget gets its resize event only when shown
+}
+
+void TimerWidget::place(const Rect& outer) {
+    setGeometry(toQRect(outer));
+    reportSize();
+    repaint();
+}
+
+void TimerWidget::setTopmost(bool on) {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    if (flags != windowFlags()) {
+        // Tell the window manager without recreating the window (which would
+        // hide it and lose its place).
+        overrideWindowFlags(flags);
+        if (QWindow* window = windowHandle()) window->setFlags(flags);
+    }
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+}
+
+// Qt grabs the pointer for the widget while a button is held, which is what
+// the capture is for; the flag only keeps the bookkeeping honest.
+void TimerWidget::captureMouse() { captured_ = true; }
+void TimerWidget::releaseMouse() { captured_ = false; }
+
+void TimerWidget::setTimer(uint32_t id, uint32_t periodMs) {
+    auto& timer = timers_[id];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        QObject::connect(timer.get(), &QTimer::timeout, this, [this, id] { events_.timer(id); });
+    }
+    timer->start(static_cast<int>(std::min<uint32_t>(periodMs, INT32_MAX)));
+}
+
+void TimerWidget::killTimer(uint32_t id) {
+    const auto it = timers_.find(id);
+    if (it != timers_.end()) it->second->stop();
+}
+
+void TimerWidget::redrawNow() { repaint(); }
+
+LogFont TimerWidget::dialogFont() const { return templateLogFont(kWindowFace, kWindowFontPoints); }
+
+void TimerWidget::createTooltip(const std::string& text) {
+    setToolTip(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n"));
+}
+
+void TimerWidget::endModal(int result) {
+    modalResult_ = result;
+    if (loop_) loop_->exit(result);
+}
+
+void TimerWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect client = clientRectOf(size(), frameThickness());
+    const QRegion band = QRegion(rect()).subtracted(QRegion(client));
+    for (const QRect& part : band) painter.fillRect(part, toQColor(events_.bandColor()));
+    painter.translate(client.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), client.size()));
+    QtCanvas canvas(painter);
+    events_.paint(canvas);
+}
+
+void TimerWidget::resizeEvent(QResizeEvent*) { reportSize(); }
+
+void TimerWidget::reportSize() {
+    const QSize client = clientRectOf(size(), frameThickness()).size();
+    if (client == reportedClientSize_) return;
+    reportedClientSize_ = client;
+    events_.size(client.width(), client.height());
+}
+
+QPoint TimerWidget::localPosition(const QMouseEvent* event) const {
+    // Relative to where the window really was when the event happened; Qt's
+    // own idea of the window's place can lag behind the window manager's
+    // just after the window is mapped.
+    return event->position().toPoint();
+}
+
+Point TimerWidget::clientPoint(const QMouseEvent* event) const {
+    const QPoint local = localPosition(event);
+    return Point{local.x() - frameThickness(), local.y() - frameThickness()};
+}
+
+void TimerWidget::mousePressEvent(QMouseEvent* event) {
+    lastPressTime_ = event->timestamp();
+    lastPressButton_ = event->button();
+    const Qt::Edges edges = bandEdgesAt(localPosition(event), size(), frameThickness());
+    if (edges) {
+        pressInBand_ = true;
+        if (event->button() == Qt::LeftButton && windowHandle()) windowHandle()->startSystemResize(edges);
+        return;
+    }
+    pressInBand_ = false;
+    if (event->button() == Qt::LeftButton) events_.leftDown(clientPoint(event));
+    if (event->button() == Qt::RightButton) events_.rightDown(clientPoint(event));
+}
+
+void TimerWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click may come as a press followed by a
+    // double-click event for the same press; it counts once.
+    if (event->timestamp() == lastPressTime_ && event->button() == lastPressButton_) return;
+    mousePressEvent(event);
+}
+
+void TimerWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressInBand_) {
+        if (event->buttons() == Qt::NoButton) pressInBand_ = false;
+        return;
+    }
+    if (event->button() == Qt::LeftButton) events_.leftUp(clientPoint(event));
+    if (event->button() == Qt::RightButton) events_.rightUp(clientPoint(event));
+}
+
+void TimerWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton) {
+        setCursor(cursorForEdges(bandEdgesAt(localPosition(event), size(), frameThickness())));
+    }
+    if (!pressInBand_) events_.mouseMove(clientPoint(event));
+}
+
+void TimerWidget::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        events_.okKey();
+        break;
+    case Qt::Key_Escape:
+        events_.cancelKey();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TimerWidget::closeEvent(QCloseEvent* event) {
+    // The window manager's close (Alt+F4) is the cancel action, which the
+    // timer ignores; only its Exit command ends the run.
+    event->ignore();
+    events_.cancelKey();
+}

@@ -1,0 +1,81 @@
+#include <windows.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include "win32/font_win32.h"
+#include "win32/system_win32.h"
+#include "win32/wide_text.h"
+
+Size Win32SystemValues::maximizedWindowSize() const {
+    return {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+}
+
+Size Win32SystemValues::sizingFrame() const { return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)}; }
+
+Size Win32SystemValues::dragThreshold() const { return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)}; }
+
+uint32_t Win32SystemValues::doubleClickTimeMs() const { return GetDoubleClickTime(); }
+
+namespace {
+
+BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info)) {
+        const RECT& r = info.rcWork;
+        reinterpret_cast<std::vector<Rect>*>(data)->push_back(Rect{r.left, r.top, r.right, r.bottom});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<Rect> Win32SystemValues::displayWorkAreas() const {
+    std::vector<Rect> areas;
+    EnumDisplayMonitors(nullptr, nullptr, addWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+Size Win32TextMeasurer::measure(const LogFont& font, const std::string& utf8) const {
+    const WindowDC dc(nullptr);
+    const FontHandle realised = createFont(font);
+    // A font that cannot be made is measured in the context's default font.
+    const SelectedObject selected(dc.get(), realised ? static_cast<HGDIOBJ>(realised.get()) : GetStockObject(SYSTEM_FONT));
+    const std::wstring text = wideFromNarrow(utf8);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return {extent.cx, extent.cy};
+}
+
+TimeOfDay Win32LocalClock::now() const {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return {t.wHour, t.wMinute, t.wSecond};
+}
+
+void Win32Shell::open(const std::string& path) {
+    const std::wstring file = wideFromNarrow(path);
+    ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+Win32SoundPlayer::Win32SoundPlayer() {
+    HMODULE winmm = LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!winmm) return;
+    module_ = winmm;
+    playSound_ = reinterpret_cast<PlaySoundFn>(reinterpret_cast<void*>(GetProcAddress(winmm, "PlaySoundW")));
+}
+
+Win32SoundPlayer::~Win32SoundPlayer() {
+    stop();
+    if (module_) FreeLibrary(static_cast<HMODULE>(module_));
+}
+
+void Win32SoundPlayer::playLoop(const std::string& fileName) {
+    if (!playSound_) return;
+    const std::wstring file = wideFromNarrow(fileName);
+    playSound_(file.c_str(), nullptr, SND_FILENAME | SND_LOOP | SND_ASYNC);
+}
+
+void Win32SoundPlayer::stop() {
+    if (playSound_) playSound_(nullptr, nullptr, SND_PURGE);
+}

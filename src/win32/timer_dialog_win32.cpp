@@ -1,0 +1,150 @@
+#include "win32/timer_dialog_win32.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "win32/gdi_canvas.h"
+#include "win32/gdi_handles.h"
+#include "window/timer_window.h"
+
+namespace {
+
+struct TimerRun {
+    TimerWindow& timer;
+    Win32WindowHost& host;
+    OwnerWindows& owners;
+    bool ownerPushed = false;
+};
+
+// The run whose window is being created: messages that arrive before
+// WM_INITDIALOG hands over the pointer still reach the core.
+TimerRun* creatingRun = nullptr;
+// The run whose tooltip sees every message first.
+TimerRun* relayRun = nullptr;
+
+LRESULT CALLBACK relayToTooltip(int code, WPARAM removal, LPARAM lParam) {
+    if (code == HC_ACTION && removal == PM_REMOVE && relayRun && relayRun->host.tooltip()) {
+        auto* msg = reinterpret_cast<MSG*>(lParam);
+        if (msg->hwnd == relayRun->host.window())
+            SendMessageW(relayRun->host.tooltip(), TTM_RELAYEVENT, 0, lParam);
+    }
+    return CallNextHookEx(nullptr, code, removal, lParam);
+}
+
+TimerRun* runOf(HWND window, UINT message, LPARAM lParam) {
+    if (auto* run = reinterpret_cast<TimerRun*>(GetWindowLongPtrW(window, DWLP_USER))) return run;
+    TimerRun* run = message == WM_INITDIALOG ? reinterpret_cast<TimerRun*>(lParam) : creatingRun;
+    if (!run) return nullptr;
+    SetWindowLongPtrW(window, DWLP_USER, reinterpret_cast<LONG_PTR>(run));
+    run->host.setWindow(window);
+    run->owners.push(window);
+    run->ownerPushed = true;
+    return run;
+}
+
+Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+INT_PTR answer(HWND window, LONG_PTR result) {
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR onCommand(TimerWindow& timer, WPARAM wParam) {
+    const UINT id = LOWORD(wParam);
+    // Enter and Escape (and Alt+F4, which arrives as IDCANCEL) never close it.
+    if (id == IDOK)
+        timer.onOk();
+    else if (id == IDCANCEL)
+        timer.onCancel();
+    else
+        timer.onCommand(id);
+    return TRUE;
+}
+
+INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    TimerRun* run = runOf(window, message, lParam);
+    if (!run) return FALSE;
+    TimerWindow& timer = run->timer;
+    switch (message) {
+    case WM_INITDIALOG: {
+        // No taskbar button: the template's tool-window style alone is not
+        // enough when the dialog manager adds the application-window style.
+        const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+        SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
+        return timer.onInitDialog() ? TRUE : FALSE;
+    }
+    case WM_PAINT:
+        paintTimerWindow(window, timer);
+        return TRUE;
+    case WM_ERASEBKGND:
+        return answer(window, timer.onEraseBackground() ? 1 : 0);
+    case WM_SIZE:
+        timer.onSize(LOWORD(lParam), HIWORD(lParam));
+        return FALSE;
+    case WM_LBUTTONDOWN:
+        timer.onLButtonDown(clientPoint(lParam));
+        return FALSE;
+    case WM_LBUTTONUP:
+        timer.onLButtonUp(clientPoint(lParam));
+        return FALSE;
+    case WM_MOUSEMOVE:
+        timer.onMouseMove(clientPoint(lParam));
+        return FALSE;
+    case WM_RBUTTONDOWN:
+        timer.onRButtonDown(clientPoint(lParam));
+        return FALSE;
+    case WM_RBUTTONUP:
+        timer.onRButtonUp(clientPoint(lParam));
+        return FALSE;
+    case WM_TIMER:
+        timer.onTimer(static_cast<uint32_t>(wParam));
+        return FALSE;
+    case WM_QUERYENDSESSION:
+        return answer(window, timer.onQueryEndSession(true) ? TRUE : FALSE);
+    case WM_QUERYDRAGICON:
+        return 0;  // no drag icon
+    case WM_COMMAND:
+        return onCommand(timer, wParam);
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+void paintTimerWindow(HWND window, TimerWindow& timer) {
+    const PaintDC paint(window);
+    // Minimized: the request is retired by Begin/EndPaint, nothing is drawn.
+    if (IsIconic(window)) return;
+    RECT client{};
+    GetClientRect(window, &client);
+    const MemoryDC offscreen(paint.get());
+    const BitmapHandle bitmap(CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
+    {
+        const SelectedObject selected(offscreen.get(), bitmap.get());
+        {
+            GdiCanvas canvas(offscreen.get());
+            timer.onPaint(canvas);
+        }
+        BitBlt(paint.get(), 0, 0, client.right, client.bottom, offscreen.get(), 0, 0, SRCCOPY);
+    }
+}
+
+int Win32ModalRunner::runModal(TimerWindow& timer) {
+    Win32WindowHost host;
+    timer.attach(host);
+    TimerRun run{timer, host, owners_};
+    host_ = &host;
+    creatingRun = &run;
+    relayRun = &run;
+    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, relayToTooltip, nullptr, GetCurrentThreadId());
+    const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(timer.templateId()), nullptr,
+                                           timerDialogProc, reinterpret_cast<LPARAM>(&run));
+    if (hook) UnhookWindowsHookEx(hook);
+    host.destroyTooltip();
+    relayRun = nullptr;
+    creatingRun = nullptr;
+    if (run.ownerPushed) owners_.pop();
+    host_ = nullptr;
+    return static_cast<int>(result);
+}
