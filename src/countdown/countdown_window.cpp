@@ -2,6 +2,8 @@
 // settings, saving and identity.
 #include "countdown/countdown_window.h"
 
+#include <algorithm>
+
 #include "resources/texts.h"
 #include "timekeeping/time_text.h"
 
@@ -11,13 +13,25 @@ bool intersects(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// A window that touches no display (its monitor was unplugged) has no
+// A window that touches no monitor (its monitor was unplugged) has no
 // taskbar button to bring it back; such a window is centred instead.
-bool reachable(const Rect& window, const std::vector<Rect>& workAreas) {
-    if (workAreas.empty()) return true;  // the platform cannot tell
-    for (const Rect& area : workAreas)
-        if (intersects(window, area)) return true;
+bool reachable(const Rect& window, const std::vector<Rect>& monitors) {
+    if (monitors.empty()) return true;  // the platform cannot tell
+    for (const Rect& monitor : monitors)
+        if (intersects(window, monitor)) return true;
     return false;
+}
+
+// Window coordinates are 16-bit on X11 and in parts of GDI: a hand-edited
+// size beyond that, or a negative one, is brought inside before the
+// platform sees it. The corner stays as stored.
+constexpr int32_t kLargestWindowSide = 32767;
+
+Rect placeable(const Rect& stored) {
+    const int32_t width = std::clamp(stored.width(), 0, kLargestWindowSide);
+    const int32_t height = std::clamp(stored.height(), 0, kLargestWindowSide);
+    return {stored.left, stored.top, Rect::saturated(int64_t{stored.left} + width),
+            Rect::saturated(int64_t{stored.top} + height)};
 }
 
 }  // namespace
@@ -57,9 +71,11 @@ void CountdownWindow::applyDefaultSettings() {
 }
 
 void CountdownWindow::applyLoadedSettings() {
-    const Rect stored = settings().windowRect;
-    host().place(stored);
-    if (!reachable(stored, services().system.displayWorkAreas())) centerWindow(host(), services().system);
+    const Rect rect = placeable(settings().windowRect);
+    host().place(rect);
+    // An empty rectangle would leave nothing to see or grab.
+    if (rect.width() == 0 || rect.height() == 0) fitWindowToText();
+    if (!reachable(host().windowRect(), services().system.monitorRects())) centerWindow(host(), services().system);
     countdown_.setDuration(countdownSettings().countdownSeconds);
     countdownSettings().limitRegisteredTimes();
 }
@@ -70,7 +86,8 @@ void CountdownWindow::saveSettings() {
     Rect rect = host().windowRect();
     if (alarmActive_) {
         // The alarm centred the window; keep the user's place with today's size.
-        rect = Rect{preAlarmLeft_, preAlarmTop_, preAlarmLeft_ + rect.width(), preAlarmTop_ + rect.height()};
+        rect = Rect{preAlarmLeft_, preAlarmTop_, Rect::saturated(int64_t{preAlarmLeft_} + rect.width()),
+                    Rect::saturated(int64_t{preAlarmTop_} + rect.height())};
     }
     options.windowRect = rect;
     options.save(services().files, services().settingsPath);

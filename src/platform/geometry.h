@@ -2,7 +2,9 @@
 // them. Plain values only: nothing here may include an OS or toolkit header.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 struct Point {
     int32_t x = 0;
@@ -23,9 +25,15 @@ struct Rect {
     int32_t right = 0;
     int32_t bottom = 0;
 
-    int32_t width() const { return right - left; }
-    int32_t height() const { return bottom - top; }
+    // Saturated: a hand-edited rectangle may span more than 2^31 pixels.
+    int32_t width() const { return saturated(int64_t{right} - left); }
+    int32_t height() const { return saturated(int64_t{bottom} - top); }
     friend bool operator==(const Rect&, const Rect&) = default;
+
+    static int32_t saturated(int64_t value) {
+        return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                        std::numeric_limits<int32_t>::max()));
+    }
 };
 
 // 0x00BBGGRR, the Windows COLORREF layout; the settings file stores it as is.

@@ -17,6 +17,7 @@ public:
     // Drag thresholds (SM_CXDRAG/SM_CYDRAG).
     virtual Size dragThreshold() const = 0;
     virtual uint32_t doubleClickTimeMs() const = 0;
-    // Work areas of all displays, screen coordinates.
-    virtual std::vector<Rect> displayWorkAreas() const = 0;
+    // Full rectangles of all monitors (taskbar strips included), screen
+    // coordinates; empty when the platform cannot tell.
+    virtual std::vector<Rect> monitorRects() const = 0;
 };

@@ -22,8 +22,8 @@ uint32_t QtSystemValues::doubleClickTimeMs() const {
     return static_cast<uint32_t>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
-std::vector<Rect> QtSystemValues::displayWorkAreas() const {
-    std::vector<Rect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(toRect(screen->availableGeometry()));
-    return areas;
+std::vector<Rect> QtSystemValues::monitorRects() const {
+    std::vector<Rect> monitors;
+    for (const QScreen* screen : QGuiApplication::screens()) monitors.push_back(toRect(screen->geometry()));
+    return monitors;
 }

@@ -12,5 +12,5 @@ public:
     Size sizingFrame() const override { return Size{kSizingFramePixels, kSizingFramePixels}; }
     Size dragThreshold() const override;
     uint32_t doubleClickTimeMs() const override;
-    std::vector<Rect> displayWorkAreas() const override;
+    std::vector<Rect> monitorRects() const override;
 };

@@ -18,11 +18,11 @@ uint32_t Win32SystemValues::doubleClickTimeMs() const { return GetDoubleClickTim
 
 namespace {
 
-BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
     if (GetMonitorInfoW(monitor, &info)) {
-        const RECT& r = info.rcWork;
+        const RECT& r = info.rcMonitor;
         reinterpret_cast<std::vector<Rect>*>(data)->push_back(Rect{r.left, r.top, r.right, r.bottom});
     }
     return TRUE;
@@ -30,10 +30,10 @@ BOOL CALLBACK addWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
-std::vector<Rect> Win32SystemValues::displayWorkAreas() const {
-    std::vector<Rect> areas;
-    EnumDisplayMonitors(nullptr, nullptr, addWorkArea, reinterpret_cast<LPARAM>(&areas));
-    return areas;
+std::vector<Rect> Win32SystemValues::monitorRects() const {
+    std::vector<Rect> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
 }
 
 Size Win32TextMeasurer::measure(const LogFont& font, const std::string& utf8) const {

@@ -14,7 +14,7 @@ public:
     Size sizingFrame() const override;
     Size dragThreshold() const override;
     uint32_t doubleClickTimeMs() const override;
-    std::vector<Rect> displayWorkAreas() const override;
+    std::vector<Rect> monitorRects() const override;
 };
 
 // Measures on the screen's device context, which the timer window shares.

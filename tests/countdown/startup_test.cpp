@@ -73,7 +73,7 @@ TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {
 }
 
 TEST(StartUp, AWindowOffEveryDisplayIsCentredKeepingItsSize) {
-    struct Row { const char* name; Rect stored; std::vector<Rect> workAreas; Rect expected; };
+    struct Row { const char* name; Rect stored; std::vector<Rect> monitors; Rect expected; };
     const std::vector<Rect> one{{0, 0, 1024, 768}};
     const std::vector<Rect> two{{0, 0, 1024, 768}, {-1280, 0, 0, 1024}};
     const Row table[] = {
@@ -91,7 +91,7 @@ TEST(StartUp, AWindowOffEveryDisplayIsCentredKeepingItsSize) {
         stored.windowRect = row.stored;
         stored.countdownSeconds = 60;
         CountdownSetup s;
-        s.platform.system.workAreas = row.workAreas;
+        s.platform.system.monitors = row.monitors;
         s.start(&stored);
         EXPECT_EQ(s.host->rect, row.expected) << row.name;
     }

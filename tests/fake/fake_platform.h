@@ -64,13 +64,13 @@ public:
     Size sizingFrame() const override { return frame; }
     Size dragThreshold() const override { return drag; }
     uint32_t doubleClickTimeMs() const override { return doubleClickMs; }
-    std::vector<Rect> displayWorkAreas() const override { return workAreas; }
+    std::vector<Rect> monitorRects() const override { return monitors; }
 
     Size maximized{1040, 800};
     Size frame{4, 4};
     Size drag{4, 4};
     uint32_t doubleClickMs = 500;
-    std::vector<Rect> workAreas{{0, 0, 1024, 768}};
+    std::vector<Rect> monitors{{0, 0, 1024, 768}};
 };
 
 class FakeTextMeasurer : public TextMeasurer {
