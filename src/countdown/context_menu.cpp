@@ -56,7 +56,7 @@ MenuModel CountdownWindow::buildContextMenu() const {
     for (std::size_t i = 0; i < shown; ++i) {
         MenuItem item;
         item.id = menuIds_[i];
-        item.caption = durationLabel(static_cast<int32_t>(options.registeredTimes[i]));
+        item.caption = durationLabel(registeredDuration(options.registeredTimes[i]));
         menu.items.insert(menu.items.begin() + static_cast<std::ptrdiff_t>(i), std::move(item));
     }
     return menu;
@@ -74,5 +74,5 @@ void CountdownWindow::showContextMenu(int32_t x, int32_t y) {
 void CountdownWindow::selectRegisteredTime(std::size_t index) {
     const auto& times = countdownSettings().registeredTimes;
     if (index >= times.size()) return;
-    setCountdownDuration(static_cast<int32_t>(times[index]));
+    setCountdownDuration(registeredDuration(times[index]));
 }

@@ -1,7 +1,6 @@
 #include "dialogs/registered_times_dialog.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "dialogs/set_time_dialog.h"
 #include "resources/dialog_texts.h"
@@ -17,13 +16,7 @@ namespace {
 
 constexpr int32_t kAddPrefillSeconds = 180;
 
-// Labels are made from signed seconds. A value above the signed range (only
-// from a hand-edited settings file) is shown as the largest one a label can
-// spell instead of wrapping to a negative label.
-std::string labelOf(uint32_t seconds) {
-    const uint32_t limit = std::numeric_limits<int32_t>::max();
-    return durationLabel(static_cast<int32_t>(std::min(seconds, limit)));
-}
+std::string labelOf(uint32_t seconds) { return durationLabel(registeredDuration(seconds)); }
 
 uint32_t secondsOfLabel(const std::string& label) { return static_cast<uint32_t>(parseDurationLabel(label)); }
 
@@ -82,9 +75,17 @@ void RegisteredTimesDialog::onSelectionChange() {
 
 void RegisteredTimesDialog::onOk() {
     if (controls_ == nullptr) return;
-    times_.clear();
     const ListBox& list = controls_->list;
-    for (int i = 0; i < list.count(); ++i) times_.push_back(secondsOfLabel(list.text(i)));
+    std::vector<std::string> labels;
+    for (int i = 0; i < list.count(); ++i) labels.push_back(list.text(i));
+    // An untouched list keeps its values as they were, so a time above the
+    // label range (a hand-edited file) keeps its bytes until it is edited.
+    std::vector<std::string> given;
+    for (uint32_t seconds : times_) given.push_back(labelOf(seconds));
+    if (labels != given) {
+        times_.clear();
+        for (const std::string& label : labels) times_.push_back(secondsOfLabel(label));
+    }
     end(kDialogOk);
 }
 

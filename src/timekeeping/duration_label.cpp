@@ -65,6 +65,10 @@ std::string durationLabel(int32_t seconds) {
     return label;
 }
 
+int32_t registeredDuration(uint32_t seconds) {
+    return static_cast<int32_t>(std::min<uint32_t>(seconds, std::numeric_limits<int32_t>::max()));
+}
+
 int32_t takeNumberBefore(std::string& text, const std::string& unit) {
     const size_t position = text.find(unit);
     if (position == std::string::npos)

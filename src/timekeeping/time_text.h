@@ -16,5 +16,8 @@ constexpr int32_t kClockFormatMode = 1;
 std::string formatTime(int32_t ms, int32_t mode);
 
 std::string durationLabel(int32_t seconds);
+// A registered time (unsigned in the settings file) as a duration: a value
+// above the signed range, only from a hand-edited file, is the largest one.
+int32_t registeredDuration(uint32_t seconds);
 int32_t takeNumberBefore(std::string& text, const std::string& unit);
 int32_t parseDurationLabel(const std::string& label);

@@ -188,7 +188,7 @@ TEST_F(RegisteredTimesDialogTest, ValueAboveTheSignedRangeIsShownAsTheLargestLab
     auto& s = open({4294967295u, 180});
     EXPECT_EQ(s.list.text(0), "596523時間14分7秒");
     s.dialog.onOk();
-    EXPECT_EQ(s.dialog.times(), (Seconds{2147483647u, 180}));
+    EXPECT_EQ(s.dialog.times(), (Seconds{4294967295u, 180}));  // untouched: kept as stored
 }
 
 }  // namespace
