@@ -1,0 +1,29 @@
+// What the program says about its arguments: the usage text (--help) and the
+// reasons an argument is refused, each shown after the argument in 「」.
+#pragma once
+
+#include <string_view>
+
+inline constexpr std::string_view kUsageText =
+    "使い方: QuillastorTimer [時間 | --at 時刻]\n"
+    "\n"
+    "  25            25分 (数字だけなら分)\n"
+    "  1:30:00       1時間30分 (時:分:秒)\n"
+    "  4:30          4分30秒 (分:秒)\n"
+    "  1h30m         1時間30分 (ほかに 45s, 2h, 1h5m10s)\n"
+    "  1時間30分     1時間30分 (ほかに 3分, 45秒, 1時間30分10秒)\n"
+    "  --at 15:30    次の15:30まで (過ぎていれば明日の15:30まで)\n"
+    "  --help        この説明を表示します\n"
+    "  --version     名前とバージョンを表示します\n"
+    "\n"
+    "時間は1秒から99:59:59まで、時刻は0:00から23:59までです。\n"
+    "時間を指定しないときは、前回の時間で起動します。\n";
+
+inline constexpr std::string_view kQuoteOpen = "「";
+inline constexpr std::string_view kQuoteClose = "」";
+inline constexpr std::string_view kBadDuration = "は時間として読めません。";
+inline constexpr std::string_view kDurationOutOfRange = "は指定できません。時間は1秒から99:59:59までです。";
+inline constexpr std::string_view kMoreThanOneTime = "は指定できません。時間は1つだけです。";
+inline constexpr std::string_view kUnknownOption = "というオプションはありません。";
+inline constexpr std::string_view kBadClockTime = "は時刻として読めません。時刻は0:00から23:59までです。";
+inline constexpr std::string_view kMissingClockTime = "のあとに時刻 (15:30 など) を指定してください。";

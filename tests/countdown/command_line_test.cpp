@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "countdown/command_line.h"
+#include "countdown_setup.h"
+
+namespace {
+
+using Action = CommandLine::Action;
+using Args = std::vector<std::string>;
+
+struct Row {
+    const char* name;
+    Args args;
+    Action action;
+    std::optional<StartTime> start;
+    const char* messageStart;  // the message's first characters, "" for none
+};
+
+// clang-format off
+const Row kRows[] = {
+    {"NoArguments",       {},                     Action::Run,   std::nullopt,                ""},
+    {"BareNumberMinutes", {"25"},                 Action::Run,   StartTime{1500, false},      ""},
+    {"HoursMinSec",       {"1:30:00"},            Action::Run,   StartTime{5400, false},      ""},
+    {"MinSec",            {"4:30"},               Action::Run,   StartTime{270, false},       ""},
+    {"MinSecOneAndHalf",  {"1:30"},               Action::Run,   StartTime{90, false},        ""},
+    {"Letters",           {"1h30m"},              Action::Run,   StartTime{5400, false},      ""},
+    {"LettersAll",        {"1h5m10s"},            Action::Run,   StartTime{3910, false},      ""},
+    {"LettersUpper",      {"2H"},                 Action::Run,   StartTime{7200, false},      ""},
+    {"SecondsOnly",       {"45s"},                Action::Run,   StartTime{45, false},        ""},
+    {"Labels",            {"1時間30分10秒"},      Action::Run,   StartTime{5410, false},      ""},
+    {"LabelMinutes",      {"3分"},                Action::Run,   StartTime{180, false},       ""},
+    {"LabelSeconds",      {"45秒"},               Action::Run,   StartTime{45, false},        ""},
+    {"OneSecond",         {"0:01"},               Action::Run,   StartTime{1, false},         ""},
+    {"Longest",           {"99:59:59"},           Action::Run,   StartTime{359999, false},    ""},
+    {"ClockTime",         {"--at", "15:30"},      Action::Run,   StartTime{55800, true},      ""},
+    {"ClockTimeJoined",   {"--at=0:00"},          Action::Run,   StartTime{0, true},          ""},
+    {"ClockTimeLast",     {"--at", "23:59"},      Action::Run,   StartTime{86340, true},      ""},
+    {"Help",              {"--help"},             Action::Help,  std::nullopt,                "使い方: QuillastorTimer"},
+    {"HelpShort",         {"-h"},                 Action::Help,  std::nullopt,                "使い方"},
+    {"Version",           {"--version"},          Action::Version, std::nullopt,              "Quillastorカウントダウンタイマー Ver1.01"},
+    {"NotATime",          {"abc"},                Action::Error, std::nullopt,                "「abc」は時間として読めません。"},
+    {"Zero",              {"0"},                  Action::Error, std::nullopt,                "「0」は指定できません。時間は1秒"},
+    {"Negative",          {"-5"},                 Action::Error, std::nullopt,                "「-5」は指定できません。"},
+    {"SecondsOver59",     {"25:61"},              Action::Error, std::nullopt,                "「25:61」は時間として"},
+    {"OneDigitSeconds",   {"4:3"},                Action::Error, std::nullopt,                "「4:3」は時間として"},
+    {"TooLong",           {"100:00:00"},          Action::Error, std::nullopt,                "「100:00:00」は指定できません。"},
+    {"TooManyMinutes",    {"6000"},               Action::Error, std::nullopt,                "「6000」は指定できません。"},
+    {"HugeNumber",        {"99999999999999999999"}, Action::Error, std::nullopt,              "「99999999999999999999」は指定"},
+    {"UnitsOutOfOrder",   {"30m1h"},              Action::Error, std::nullopt,                "「30m1h」は時間として"},
+    {"UnitRepeated",      {"1m1m"},               Action::Error, std::nullopt,                "「1m1m」は時間として"},
+    {"NumberWithoutUnit", {"1h30"},               Action::Error, std::nullopt,                "「1h30」は時間として"},
+    {"Empty",             {""},                   Action::Error, std::nullopt,                "「」は時間として"},
+    {"TwoTimes",          {"1:30", "5"},          Action::Error, std::nullopt,                "「5」は指定できません。時間は1つだけ"},
+    {"TimeAndClock",      {"5", "--at", "9:00"},  Action::Error, std::nullopt,                "「9:00」は指定できません。時間は1つだけ"},
+    {"UnknownOption",     {"--start"},            Action::Error, std::nullopt,                "「--start」というオプションはありません。"},
+    {"ClockHour24",       {"--at", "24:00"},      Action::Error, std::nullopt,                "「24:00」は時刻として"},
+    {"ClockWithSeconds",  {"--at", "1:00:00"},    Action::Error, std::nullopt,                "「1:00:00」は時刻として"},
+    {"ClockBareNumber",   {"--at", "15"},         Action::Error, std::nullopt,                "「15」は時刻として"},
+    {"ClockMissing",      {"--at"},               Action::Error, std::nullopt,                "「--at」のあとに時刻"},
+};
+// clang-format on
+
+class CommandLineTest : public ::testing::TestWithParam<Row> {};
+
+TEST_P(CommandLineTest, ParsesOrExplains) {
+    const Row& row = GetParam();
+    const CommandLine result = parseCommandLine(row.args);
+    EXPECT_EQ(result.action, row.action);
+    EXPECT_EQ(result.start, row.start);
+    EXPECT_EQ(result.message.rfind(row.messageStart, 0), 0u) << result.message;
+    EXPECT_EQ(result.exitStatus(), row.action == Action::Error ? 2 : 0);
+    // Every refusal ends with the forms that are accepted.
+    if (row.action == Action::Error) {
+        EXPECT_NE(result.message.find("使い方"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommandLineTest, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::to_string(info.index) + info.param.name; });
+
+// A start time acts as the set-time dialog's OK: the duration replaces the
+// stored one and starts at once with auto-start on (the first-run default).
+TEST(CommandLineStartTest, StartTimeOverridesTheStoredDurationAndStarts) {
+    CountdownSetup s;
+    s.platform.clock.time = {15, 0, 0};
+    s.window.emplace(s.platform.services());
+    s.window->createStateObjects();
+    s.window->setStartTime(StartTime{15 * 3600 + 30 * 60, true});
+    s.host = s.platform.makeWindow();
+    s.host->attach(*s.window);
+    s.window->onInitDialog();
+    EXPECT_EQ(s.window->countdown().duration(), 1800);
+    EXPECT_TRUE(s.tickRunning());
+}
+
+}  // namespace
