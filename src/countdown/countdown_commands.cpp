@@ -63,10 +63,17 @@ void CountdownWindow::runSetTimeCommand() {
     dialog.setDuration(countdown().duration());
     if (services().dialogs.runSetTime(dialog) != kDialogOk) return;
 
-    int32_t seconds = dialog.durationSeconds();
-    // Read the clock after the dialog closes: the user may have taken a while.
-    if (dialog.isClockTime()) seconds = secondsUntil(seconds, services().clock.now());
-    setCountdownDuration(seconds);
+    applyTime(StartTime{dialog.durationSeconds(), dialog.isClockTime()});
+}
+
+void CountdownWindow::applyTime(StartTime time) {
+    // Read the clock only now: the user may have taken a while in the dialog.
+    setCountdownDuration(time.clockTime ? secondsUntil(time.seconds, services().clock.now()) : time.seconds);
+}
+
+void CountdownWindow::applyStartTime() {
+    if (startTime_) applyTime(*startTime_);
+    startTime_.reset();
 }
 
 void CountdownWindow::runRegisterTimesCommand() {

@@ -68,6 +68,7 @@ void CountdownWindow::applyDefaultSettings() {
     for (uint32_t seconds : {180u, 600u, 3600u}) options.registeredTimes.push_back(seconds);
     // A damaged file may have supplied entries before the defaults were added.
     options.limitRegisteredTimes();
+    applyStartTime();
 }
 
 void CountdownWindow::applyLoadedSettings() {
@@ -78,6 +79,7 @@ void CountdownWindow::applyLoadedSettings() {
     if (!reachable(host().windowRect(), services().system.monitorRects())) centerWindow(host(), services().system);
     countdown_.setDuration(countdownSettings().countdownSeconds);
     countdownSettings().limitRegisteredTimes();
+    applyStartTime();
 }
 
 void CountdownWindow::saveSettings() {

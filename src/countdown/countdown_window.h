@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "countdown/command_line.h"
 #include "settings/countdown_settings.h"
 #include "timekeeping/countdown_timer.h"
 #include "window/timer_window.h"
@@ -65,6 +66,8 @@ public:
     std::unique_ptr<DisplayState> createDisplayState() override;
     std::unique_ptr<WindowSettings> createSettings() override;
 
+    // A time to set right after the settings are applied (the command line).
+    void setStartTime(std::optional<StartTime> start) { startTime_ = start; }
     void startCountdown();
     void stopCountdown();
     void setCountdownDuration(int32_t seconds);
@@ -81,6 +84,10 @@ public:
 private:
     void playAlarmSound();
     void stopAlarmSound();
+    // The set-time dialog's OK: a duration, or the next time the clock shows
+    // a time of day.
+    void applyTime(StartTime time);
+    void applyStartTime();
     void runSetTimeCommand();
     void runRegisterTimesCommand();
     void runHelpCommand();
@@ -89,6 +96,7 @@ private:
     // is in the current directory, else the copy beside the executable.
     std::string shippedFile(const std::string& name) const;
 
+    std::optional<StartTime> startTime_;
     CountdownTimer countdown_;
     bool alarmActive_ = false;
     bool soundPlaying_ = false;
