@@ -2,8 +2,6 @@
 // settings, saving and identity.
 #include "countdown/countdown_window.h"
 
-#include <algorithm>
-
 #include "resources/texts.h"
 #include "timekeeping/time_text.h"
 
@@ -22,14 +20,10 @@ bool reachable(const Rect& window, const std::vector<Rect>& monitors) {
     return false;
 }
 
-// Window coordinates are 16-bit on X11 and in parts of GDI: a hand-edited
-// size beyond that, or a negative one, is brought inside before the
-// platform sees it. The corner stays as stored.
-constexpr int32_t kLargestWindowSide = 32767;
-
+// The corner stays as stored; the size is one the platform accepts.
 Rect placeable(const Rect& stored) {
-    const int32_t width = std::clamp(stored.width(), 0, kLargestWindowSide);
-    const int32_t height = std::clamp(stored.height(), 0, kLargestWindowSide);
+    const int32_t width = windowSide(stored.width());
+    const int32_t height = windowSide(stored.height());
     return {stored.left, stored.top, Rect::saturated(int64_t{stored.left} + width),
             Rect::saturated(int64_t{stored.top} + height)};
 }

@@ -72,11 +72,11 @@ void TimerWindow::fitFontToWindow(int32_t width, int32_t height) {
 void TimerWindow::fitWindowToText() {
     sizingGuard_ = true;
     const Size extent = measureText(settings_->logFont());
-    int32_t cy = extent.cy;
+    int64_t cy = extent.cy;
     // Grow the client so the area above the band is exactly the text height.
     if (settings_->underline != 0) cy = (20 * cy + 40) / 19;
     const Size frame = services_.system.sizingFrame();
-    host().resizeTo(extent.cx + 2 * frame.cx, cy + 2 * frame.cy);
+    host().resizeTo(windowSide(int64_t{extent.cx} + 2 * frame.cx), windowSide(cy + 2 * frame.cy));
     sizingGuard_ = false;
 }
 

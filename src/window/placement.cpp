@@ -1,6 +1,8 @@
 // Placement helpers shared by start-up, the always-on-top switch and the alarm.
 #include "window/timer_window.h"
 
+#include <algorithm>
+
 void moveWindowTo(WindowHost& window, int32_t x, int32_t y) { window.moveTo(x, y); }
 
 void setTopmost(WindowHost& window, bool on) { window.setTopmost(on); }
@@ -12,3 +14,5 @@ void centerWindow(WindowHost& window, const SystemValues& system) {
     const Size area = system.maximizedWindowSize();
     moveWindowTo(window, (area.cx - rect.width()) / 2, (area.cy - rect.height()) / 2);
 }
+
+int32_t windowSide(int64_t pixels) { return static_cast<int32_t>(std::clamp<int64_t>(pixels, 0, 32767)); }

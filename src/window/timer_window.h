@@ -107,4 +107,8 @@ void moveWindowTo(WindowHost& window, int32_t x, int32_t y);
 void setTopmost(WindowHost& window, bool on);
 void centerWindow(WindowHost& window, const SystemValues& system);
 ColorRef invertColor(ColorRef color);
+// A window side the platforms accept: window coordinates are 16-bit on X11
+// and in parts of GDI, so a hand-edited rectangle or a giant font is brought
+// inside 0..32767.
+int32_t windowSide(int64_t pixels);
 int32_t underlineThickness(int32_t height);

@@ -35,12 +35,13 @@ Point FakeWindow::clientToScreen(Point client) const {
 
 void FakeWindow::moveTo(int32_t x, int32_t y) {
     log.push_back("moveTo " + pointText(x, y));
-    rect = {x, y, x + rect.width(), y + rect.height()};
+    rect = {x, y, Rect::saturated(int64_t{x} + rect.width()), Rect::saturated(int64_t{y} + rect.height())};
 }
 
 void FakeWindow::resizeTo(int32_t width, int32_t height) {
     log.push_back("resize " + std::to_string(width) + "x" + std::to_string(height));
-    changeSize({rect.left, rect.top, rect.left + width, rect.top + height});
+    changeSize({rect.left, rect.top, Rect::saturated(int64_t{rect.left} + width),
+                Rect::saturated(int64_t{rect.top} + height)});
 }
 
 void FakeWindow::place(const Rect& outer) {
