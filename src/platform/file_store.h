@@ -16,7 +16,9 @@ public:
     virtual std::optional<std::vector<uint8_t>> readAll(const std::string& path) = 0;
     // Writes a temporary file beside `path`, flushes it to disk and renames it
     // over `path`. A failure leaves any existing file untouched and returns
-    // false; so does an existing file that is read-only.
+    // false; so does an existing file that is read-only. Where the folder
+    // refuses new files but the file is writable, the file is rewritten in
+    // place instead (truncated, written, flushed).
     virtual bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
 };

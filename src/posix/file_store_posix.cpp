@@ -107,7 +107,12 @@ public:
 
         std::string temp;
         const int fd = createTemporary(target, temp);
-        if (fd < 0) return false;
+        if (fd < 0) {
+            // A folder where the user may write the file but not create one:
+            // the file is rewritten in place, without the safety of a rename.
+            const bool folderRefuses = errno == EACCES || errno == EPERM;
+            return folderRefuses && mode && rewriteInPlace(target, bytes);
+        }
         bool ok = writeAll(fd, bytes.data(), bytes.size(), writableBytes_);
         ok = ok && (!mode || ::fchmod(fd, *mode) == 0);
         ok = ok && ::fsync(fd) == 0;
@@ -127,6 +132,13 @@ public:
     }
 
 private:
+    bool rewriteInPlace(const std::string& target, const std::vector<uint8_t>& bytes) const {
+        const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool ok = writeAll(fd, bytes.data(), bytes.size(), writableBytes_) && ::fsync(fd) == 0;
+        return (::close(fd) == 0) && ok;
+    }
+
     std::size_t writableBytes_;
 };
 
