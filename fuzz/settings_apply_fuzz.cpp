@@ -21,7 +21,7 @@ void require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FakePlatform platform;
-    const std::string path = platform.services().settingsPath;
+    const std::string path = platform.services.settingsPath;
     platform.files.files[path] = std::vector<uint8_t>(data, data + size);
     platform.runner.session = [&](TimerWindow& window, FakeWindow& host) {
         const Rect placed = host.windowRect();
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 screen.top < placed.bottom);
         window.onCommand(kCmdExit);
     };
-    TimerApp().run(platform.services(), platform.runner);
+    TimerApp().run(platform.services, platform.runner);
 
     const std::vector<uint8_t>& saved = platform.files.files[path];
     require(saved.size() >= 116 && saved.size() <= 136 && saved.size() % 4 == 0);

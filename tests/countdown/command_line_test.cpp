@@ -17,6 +17,7 @@ struct Row {
     Action action;
     std::optional<StartTime> start;
     const char* messageStart;  // the message's first characters, "" for none
+    friend void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 };
 
 // clang-format off
@@ -45,6 +46,8 @@ const Row kRows[] = {
     {"Zero",              {"0"},                  Action::Error, std::nullopt,                "「0」は指定できません。時間は1秒"},
     {"Negative",          {"-5"},                 Action::Error, std::nullopt,                "「-5」は指定できません。"},
     {"SecondsOver59",     {"25:61"},              Action::Error, std::nullopt,                "「25:61」は時間として"},
+    {"NoMinutes",         {":30"},                Action::Error, std::nullopt,                "「:30」は時間として"},
+    {"NotADigit",         {"1:/5"},               Action::Error, std::nullopt,                "「1:/5」は時間として"},
     {"OneDigitSeconds",   {"4:3"},                Action::Error, std::nullopt,                "「4:3」は時間として"},
     {"TooLong",           {"100:00:00"},          Action::Error, std::nullopt,                "「100:00:00」は指定できません。"},
     {"TooManyMinutes",    {"6000"},               Action::Error, std::nullopt,                "「6000」は指定できません。"},
@@ -81,17 +84,12 @@ TEST_P(CommandLineTest, ParsesOrExplains) {
 INSTANTIATE_TEST_SUITE_P(Table, CommandLineTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::to_string(info.index) + info.param.name; });
 
-// A start time acts as the set-time dialog's OK: the duration replaces the
-// stored one and starts at once with auto-start on (the first-run default).
-TEST(CommandLineStartTest, StartTimeOverridesTheStoredDurationAndStarts) {
+// A start time acts as the set-time dialog's OK: it replaces the stored
+// duration and starts at once with auto-start on (the first-run default).
+TEST(CommandLineStart, OverridesTheStoredDurationAndStarts) {
     CountdownSetup s;
     s.platform.clock.time = {15, 0, 0};
-    s.window.emplace(s.platform.services());
-    s.window->createStateObjects();
-    s.window->setStartTime(StartTime{15 * 3600 + 30 * 60, true});
-    s.host = s.platform.makeWindow();
-    s.host->attach(*s.window);
-    s.window->onInitDialog();
+    s.start(nullptr, StartTime{15 * 3600 + 30 * 60, true});
     EXPECT_EQ(s.window->countdown().duration(), 1800);
     EXPECT_TRUE(s.tickRunning());
 }

@@ -3,35 +3,38 @@
 // gesture helpers. Virtual time starts at 1000 ms; double-click time 500 ms.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
 #include "countdown/countdown_window.h"
 #include "fake/fake_platform.h"
-#include "settings/countdown_settings.h"
+#include "fake/fake_controls.h"
 
 struct CountdownSetup {
     FakePlatform platform;
     std::optional<CountdownWindow> window;
-    std::unique_ptr<FakeWindow> host;
+    FakeWindow host{platform.time, platform.system};
 
     // `stored` (when given) is written as the settings file first.
-    void start(CountdownSettings* stored = nullptr) {
-        if (stored) stored->save(platform.files, platform.services().settingsPath);
-        window.emplace(platform.services());
+    void start(CountdownSettings* stored = nullptr, std::optional<StartTime> startTime = std::nullopt) {
+        if (stored) stored->save(platform.files, platform.services.settingsPath);
+        window.emplace(platform.services);
         window->createStateObjects();
-        host = platform.makeWindow();
-        host->attach(*window);
-        const Size client = host->clientSize();
-        window->onSize(client.cx, client.cy);
+        window->setStartTime(startTime);
+        host.attach(*window);
+        window->onSize(host.clientSize().cx, host.clientSize().cy);
         window->onInitDialog();
     }
-    // First-run start with auto-start off and the given duration, idle.
-    void startIdle(int32_t seconds) {
-        start();
-        window->countdownSettings().autoStart = 0;
-        window->setCountdownDuration(seconds);
+    // A loaded start at (100, 100), 200 x 80, idle, with the given duration.
+    void startLoaded(int32_t seconds, int32_t topmost = 0, int32_t sound = 1) {
+        CountdownSettings stored;
+        stored.windowRect = {100, 100, 300, 180};
+        stored.countdownSeconds = seconds;
+        stored.topmost = topmost;
+        stored.alarmSound = sound;
+        stored.textColor = 0xFFFFFF;
+        stored.backColor = 0xFF8080;
+        start(&stored);
     }
 
     static constexpr Point kAt{10, 8};
@@ -39,10 +42,13 @@ struct CountdownSetup {
     void release() { window->onLButtonUp(kAt); }
     void click() { press(); release(); }
     void doubleClick() { click(); click(); }
-    void advance(uint32_t ms) { platform.advance(ms); }
+    void advance(uint32_t ms) { platform.time.advance(ms); }
+    void command(uint32_t id) { window->onCommand(id); }
 
     std::string shown() const { return window->displayState().text; }
-    bool tickRunning() const { return host->timerRunning(CountdownWindow::kTickTimerId); }
-    bool flashRunning() const { return host->timerRunning(CountdownWindow::kFlashTimerId); }
-    const std::vector<std::string>& sounds() const { return platform.sound.events; }
+    bool running() const { return window->countdown().isRunning(); }
+    bool tickRunning() const { return host.timerRunning(CountdownWindow::kTickTimerId); }
+    bool flashRunning() const { return host.timerRunning(CountdownWindow::kFlashTimerId); }
+    const std::vector<std::string>& said() const { return platform.output.said; }
+    CountdownSettings& options() { return window->countdownSettings(); }
 };

@@ -10,17 +10,12 @@
 
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
-#include "platform/dialog_controls.h"
-#include "platform/dialog_runner.h"
 
-class FakeTimeControl : public TimeControl {
-public:
+struct FakeTimeControl : TimeControl {
     void setFormat(const std::string& f) override { format = f; }
     void setTime(const TimeOfDay& t) override {
-        const bool inRange = t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 &&
-                             t.second < 60;
-        if (inRange) value = t;
-        else ++refusedSets;
+        const bool inRange = t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 60;
+        inRange ? void(value = t) : void(++refusedSets);
     }
     TimeOfDay time() const override { return value; }
     std::string format;
@@ -28,48 +23,33 @@ public:
     int refusedSets = 0;
 };
 
-class FakeCheckBox : public CheckBox {
-public:
+struct FakeButton : CheckBox, PushButton {
     bool isChecked() const override { return checked; }
     void setEnabled(bool e) override { enabled = e; }
     bool checked = false;
     bool enabled = true;
 };
 
-class FakePushButton : public PushButton {
-public:
-    void setEnabled(bool e) override { enabled = e; }
-    bool enabled = true;
-};
-
-class FakeListBox : public ListBox {
-public:
+struct FakeListBox : ListBox {
     int count() const override { return static_cast<int>(items.size()); }
     void addString(const std::string& text) override { items.push_back(text); }
     void insertString(int index, const std::string& text) override {
-        if (index < 0 || index > count()) index = count();
         items.insert(items.begin() + index, text);
         if (selection >= index) ++selection;
     }
     void deleteString(int index) override {
-        if (index < 0 || index >= count()) return;
         items.erase(items.begin() + index);
-        if (selection == index) selection = -1;
-        else if (selection > index) --selection;
+        selection = selection == index ? -1 : selection - (selection > index);
     }
-    std::string text(int index) const override { return index >= 0 && index < count() ? items[index] : ""; }
+    std::string text(int index) const override { return items.at(static_cast<std::size_t>(index)); }
     int currentSelection() const override { return selection; }
     void setCurrentSelection(int index) override { selection = index >= 0 && index < count() ? index : -1; }
     std::vector<std::string> items;
     int selection = -1;
 };
 
-class FakeDialogEnder : public DialogEnder {
-public:
-    void endDialog(int r) override {
-        ++calls;
-        result = r;
-    }
+struct FakeEnder : DialogEnder {
+    void endDialog(int r) override { ++calls, result = r; }
     std::optional<int> result;
     int calls = 0;
 };
@@ -77,8 +57,7 @@ public:
 // The set-time dialog as a user sees it: its controls, opened.
 struct SetTimeSession {
     explicit SetTimeSession(SetTimeDialog& d) : dialog(d) { initResult = dialog.onInitDialog(controls); }
-    // A click reaches the dialog only when the box is enabled.
-    void clickCheckBox() {
+    void clickCheckBox() {  // a click reaches the dialog only when the box is enabled
         if (!checkBox.enabled) return;
         checkBox.checked = !checkBox.checked;
         dialog.onClockTimeClicked();
@@ -91,30 +70,25 @@ struct SetTimeSession {
         return result();
     }
     int result() const { return ender.result.value_or(kDialogCancel); }
-
     SetTimeDialog& dialog;
     FakeTimeControl time;
-    FakeCheckBox checkBox;
-    FakeDialogEnder ender;
+    FakeButton checkBox;
+    FakeEnder ender;
     SetTimeControls controls{time, checkBox, ender};
     bool initResult = false;
 };
 
 // The registered-times dialog as a user sees it: its controls, opened.
 struct RegisteredTimesSession {
-    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) {
-        initResult = dialog.onInitDialog(controls);
-    }
+    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) { dialog.onInitDialog(controls); }
     void select(int index) {
         list.setCurrentSelection(index);
         dialog.onSelectionChange();
     }
     int result() const { return ender.result.value_or(kDialogCancel); }
-
     RegisteredTimesDialog& dialog;
     FakeListBox list;
-    FakePushButton add, edit, remove;
-    FakeDialogEnder ender;
+    FakeButton add, edit, remove;
+    FakeEnder ender;
     RegisteredTimesControls controls{list, add, edit, remove, ender};
-    bool initResult = false;
 };

@@ -3,9 +3,9 @@
 //    advance(ms) fires the due timers in due order (ties in the order they
 //    were set), each at its due time; skip(ms) moves the clock without firing
 //    (a busy message loop), and the overdue timers fire once at the next advance.
-//  - FakeWindow is a rectangle with a 4 px frame that logs every call
-//    ("moveTo 10,20", "resize 100x50", "topmost 1", "redraw", ...); resizing
-//    calls onSize, redrawNow paints into a fresh RecordingCanvas.
+//  - FakeWindow is a rectangle with a 4 px frame that logs what the core asks
+//    of it ("moveTo 10,20", "resize 100x50", "place 1,2,3,4", "topmost 1",
+//    "redraw"); a new size calls onSize, redrawNow paints into `canvas`.
 //  - FakeTextMeasurer: cx = length * h * widthPercent / 100, cy = h *
 //    heightPercent / 100; above fitLimit nothing fits, above growthCap the
 //    extent stops growing. Every measured height goes to `heights`.
@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "fake/recording_canvas.h"
+#include "platform/canvas.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
 #include "platform/window_host.h"
@@ -29,87 +29,62 @@ class TimerWindow;
 
 class FakeTime : public TickSource {
 public:
-    explicit FakeTime(uint32_t startMs = 1000) : start_(startMs) {}
-    uint32_t nowMs() const override { return start_ + static_cast<uint32_t>(t_); }
-
+    uint32_t nowMs() const override { return 1000 + static_cast<uint32_t>(t_); }
     using Handler = std::function<void(uint32_t id)>;
-    // Timers are keyed by (owner, id); owner is any stable pointer.
-    void setTimer(const void* owner, uint32_t id, uint32_t periodMs, Handler handler);
-    void killTimer(const void* owner, uint32_t id);
-    void killAll(const void* owner);
-    bool isRunning(const void* owner, uint32_t id) const;
-    std::optional<uint32_t> period(const void* owner, uint32_t id) const;
-
+    void setTimer(uint32_t id, uint32_t periodMs, Handler handler);
+    void killTimer(uint32_t id) { timers_.erase(id); }
+    void killAll() { timers_.clear(); }
+    std::optional<uint32_t> period(uint32_t id) const;
     void advance(uint32_t ms);
     void skip(uint32_t ms) { t_ += ms; }
-    int firedCount() const { return fired_; }
+    int fired = 0;
 
 private:
-    struct Timer {
-        uint32_t periodMs;
-        uint64_t due;  // on the 64-bit virtual axis, so wraps do not reorder
-        uint64_t sequence;
-        Handler handler;
-    };
-    std::map<std::pair<const void*, uint32_t>, Timer> timers_;
-    uint32_t start_;
+    struct Timer { uint32_t periodMs; uint64_t due; uint64_t sequence; Handler handler; };
+    std::map<uint32_t, Timer> timers_;
     uint64_t t_ = 0;  // virtual milliseconds since construction
     uint64_t sequence_ = 0;
-    int fired_ = 0;
 };
 
-class FakeSystemValues : public SystemValues {
-public:
-    Size maximizedWindowSize() const override { return maximized; }
-    Size sizingFrame() const override { return frame; }
+struct FakeSystemValues : SystemValues {
+    Size maximizedWindowSize() const override { return {1040, 800}; }
+    Size sizingFrame() const override { return {4, 4}; }
     Size dragThreshold() const override { return drag; }
     uint32_t doubleClickTimeMs() const override { return doubleClickMs; }
     std::vector<Rect> monitorRects() const override { return monitors; }
-
-    Size maximized{1040, 800};
-    Size frame{4, 4};
     Size drag{4, 4};
     uint32_t doubleClickMs = 500;
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
 };
 
-class FakeTextMeasurer : public TextMeasurer {
-public:
+struct FakeTextMeasurer : TextMeasurer {
     Size measure(const LogFont& font, const std::string& utf8) const override;
-
     int32_t widthPercent = 50;
     int32_t heightPercent = 100;
-    int32_t defaultHeight = 16;
     std::optional<int32_t> fitLimit;
     std::optional<int32_t> growthCap;
     mutable std::vector<int32_t> heights;
-    mutable std::vector<std::string> texts;
 };
 
-class FakeLocalClock : public LocalClock {
-public:
+struct FakeLocalClock : LocalClock {
     TimeOfDay now() const override { return time; }
     TimeOfDay time{12, 0, 0};
 };
 
-class FakeSoundPlayer : public SoundPlayer {
-public:
-    void playLoop(const std::string& fileName) override { events.push_back("play " + fileName); }
-    void stop() override { events.push_back("stop"); }
-    std::vector<std::string> events;
+// Sound, shell and message boxes write one line per call into `said`.
+struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
+    void playLoop(const std::string& file) override { said.push_back("play " + file); }
+    void stop() override { said.push_back("stop"); }
+    void open(const std::string& path) override { said.push_back("open " + path); }
+    void show(const std::string& text, const std::optional<std::string>& caption, uint32_t style) override {
+        said.push_back("box " + text + "|" + caption.value_or("-") + "|" + std::to_string(style));
+    }
+    std::vector<std::string> said;
 };
 
-class FakeShell : public Shell {
-public:
-    void open(const std::string& path) override { opened.push_back(path); }
-    std::vector<std::string> opened;
-};
-
-class FakeFileStore : public FileStore {
-public:
+struct FakeFileStore : FileStore {
     std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
-        if (files.count(path) == 0) return std::nullopt;
-        return files[path];
+        return files.count(path) ? std::optional(files[path]) : std::nullopt;
     }
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
         ++writes;
@@ -117,103 +92,80 @@ public:
         return !failWrites;
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
-
     std::map<std::string, std::vector<uint8_t>> files;
     bool failWrites = false;
     int writes = 0;
 };
 
-struct ShownMessage { std::string text; std::optional<std::string> caption; uint32_t style = 0; };
-
-class FakeMessageBoxes : public MessageBoxes {
-public:
-    void show(const std::string& text, const std::optional<std::string>& caption, uint32_t style) override {
-        shown.push_back({text, caption, style});
-    }
-    std::vector<ShownMessage> shown;
-};
-
-class FakeCommonDialogs : public CommonDialogs {
-public:
+// Common dialogs, the menu and the time dialogs answer what the test scripted.
+struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
     std::optional<FontChoice> chooseFont(const LogFont& initial, ColorRef initialColor) override {
-        fontCalls.emplace_back(initial, initialColor);
-        return fontAnswer;
+        opened.push_back("font");
+        fontAsked = FontChoice{initial, initialColor};
+        return font;
     }
-    std::optional<ColorRef> chooseColor(ColorRef initial) override {
-        colorCalls.push_back(initial);
-        return colorAnswer;
-    }
-
-    std::optional<FontChoice> fontAnswer;   // nullopt: the user cancels
-    std::optional<ColorRef> colorAnswer;
-    std::vector<std::pair<LogFont, ColorRef>> fontCalls;
-    std::vector<ColorRef> colorCalls;
-};
-
-class FakeMenuPresenter : public MenuPresenter {
-public:
+    std::optional<ColorRef> chooseColor(ColorRef) override { return opened.push_back("color"), color; }
     std::optional<uint32_t> track(const MenuModel& menu, Point screen) override {
-        shown.push_back(menu);
-        points.push_back(screen);
-        if (whileOpen) whileOpen();
-        return choice;
+        menus.push_back(menu), menuPoints.push_back(screen);
+        if (whileMenuOpen) whileMenuOpen();
+        return menuChoice;
+    }
+    int runSetTime(SetTimeDialog& d) override { return opened.push_back("setTime"), onSetTime ? onSetTime(d) : kDialogCancel; }
+    int runRegisteredTimes(RegisteredTimesDialog& d) override {
+        return opened.push_back("registeredTimes"), onRegisteredTimes ? onRegisteredTimes(d) : kDialogCancel;
     }
 
-    std::optional<uint32_t> choice;     // nullopt: dismissed
-    std::function<void()> whileOpen;    // runs before the answer is given
-    std::vector<MenuModel> shown;
-    std::vector<Point> points;
-};
-
-class FakeDialogRunner : public DialogRunner {
-public:
-    int runSetTime(SetTimeDialog& dialog) override {
-        ++setTimeRuns;
-        return onSetTime ? onSetTime(dialog) : kDialogCancel;
-    }
-    int runRegisteredTimes(RegisteredTimesDialog& dialog) override {
-        ++registeredTimesRuns;
-        return onRegisteredTimes ? onRegisteredTimes(dialog) : kDialogCancel;
-    }
-
+    std::optional<FontChoice> font;  // nullopt: the user cancels
+    std::optional<ColorRef> color;
+    std::optional<FontChoice> fontAsked;  // what the font dialog opened with
+    std::optional<uint32_t> menuChoice;   // nullopt: dismissed
+    std::function<void()> whileMenuOpen;
+    std::vector<MenuModel> menus;
+    std::vector<Point> menuPoints;
     std::function<int(SetTimeDialog&)> onSetTime;
     std::function<int(RegisteredTimesDialog&)> onRegisteredTimes;
-    int setTimeRuns = 0;
-    int registeredTimesRuns = 0;
+    std::vector<std::string> opened;  // "font", "color", "setTime", "registeredTimes"
+};
+
+// One paint as text: "fill l,t,r,b color", "text l,t,r,b ...", "font h", ...
+struct RecordingCanvas : Canvas {
+    void fillRect(const Rect& r, ColorRef c) override { ops.push_back("fill " + rectText(r) + " " + hex(c)); }
+    void setTextColor(ColorRef c) override { ops.push_back("textColor " + hex(c)); }
+    void setBackColor(ColorRef c) override { ops.push_back("backColor " + hex(c)); }
+    bool selectFont(const LogFont& f) override { ops.push_back("font " + std::to_string(f.lfHeight)); return true; }
+    void selectDefaultFont() override { ops.push_back("defaultFont"); }
+    void drawCenteredText(const Rect& r, const std::string& t) override { ops.push_back("text " + rectText(r) + " " + t); }
+    static std::string rectText(const Rect& r);
+    static std::string hex(ColorRef c);
+    std::vector<std::string> ops;
 };
 
 class FakeWindow : public WindowHost {
 public:
-    FakeWindow(FakeTime& time, const FakeSystemValues& system);
-    ~FakeWindow() override;
-
-    // Binds the core window both ways (the backend's attach).
+    FakeWindow(FakeTime& time, const FakeSystemValues& system) : time_(time), system_(system) {}
+    ~FakeWindow() override { time_.killAll(); }
     void attach(TimerWindow& window);
-    // The native window is gone: its timers stop, nothing reaches the core.
     void detach();
 
     Rect windowRect() const override { return rect; }
-    Size clientSize() const override;
-    Point clientToScreen(Point client) const override;
+    Size clientSize() const override { return {rect.width() - 8, rect.height() - 8}; }
+    Point clientToScreen(Point p) const override { return {rect.left + 4 + p.x, rect.top + 4 + p.y}; }
     bool isMinimized() const override { return minimized; }
     void moveTo(int32_t x, int32_t y) override;
     void resizeTo(int32_t width, int32_t height) override;
     void place(const Rect& outer) override;
-    void setTopmost(bool on) override { note(on ? "topmost 1" : "topmost 0"); topmost = on; }
-    void captureMouse() override { note("capture"); captured = true; }
-    void releaseMouse() override { note("release"); captured = false; }
+    void setTopmost(bool on) override { log.push_back(on ? "topmost 1" : "topmost 0"); topmost = on; }
+    void captureMouse() override { captured = true; }
+    void releaseMouse() override { captured = false; }
     void setTimer(uint32_t id, uint32_t periodMs) override;
-    void killTimer(uint32_t id) override;
+    void killTimer(uint32_t id) override { time_.killTimer(id); }
     void redrawNow() override;
-    LogFont dialogFont() const override { return templateFont; }
-    void createTooltip(const std::string& text) override { note("tooltip"); tooltip = text; }
-    void endModal(int result) override { note("endModal " + std::to_string(result)); endResult = result; }
+    LogFont dialogFont() const override;
+    void createTooltip(const std::string& text) override { log.push_back("tooltip"); tooltip = text; }
+    void endModal(int result) override { endResult = result; }
 
-    bool timerRunning(uint32_t id) const { return time_.isRunning(this, id); }
-    std::optional<uint32_t> timerPeriod(uint32_t id) const { return time_.period(this, id); }
-    bool logContains(const std::string& entry) const;
-    void clearLog() { log.clear(); }
-    void note(const std::string& entry) { log.push_back(entry); }
+    bool timerRunning(uint32_t id) const { return time_.period(id).has_value(); }
+    int count(const std::string& entry) const;
 
     Rect rect{100, 100, 300, 180};
     bool minimized = false;
@@ -222,10 +174,9 @@ public:
     int redraws = 0;
     std::optional<std::string> tooltip;
     std::optional<int> endResult;
-    LogFont templateFont;
     std::vector<std::string> log;
-    RecordingCanvas lastCanvas;
-    std::vector<std::string> paintedTexts;
+    RecordingCanvas canvas;          // the last paint
+    std::vector<std::string> texts;  // every painted text, in order
 
 private:
     void changeSize(const Rect& next);
@@ -235,46 +186,30 @@ private:
 };
 
 // The modal run: the native window is made (its first size message comes
-// while the sizing guard is still up), initialised, then `session` drives
-// it; the run ends when the session returns.
+// while the sizing guard is still up), initialised, then `session` drives it.
 class FakeModalRunner : public ModalRunner {
 public:
-    explicit FakeModalRunner(std::function<std::unique_ptr<FakeWindow>()> makeWindow)
-        : makeWindow_(std::move(makeWindow)) {}
+    FakeModalRunner(FakeTime& time, const FakeSystemValues& system) : time_(time), system_(system) {}
     int runModal(TimerWindow& window) override;
-
     std::function<void(TimerWindow&, FakeWindow&)> session;
-    std::unique_ptr<FakeWindow> window;  // the last run's window, kept for checks
-    int runs = 0;
 
 private:
-    std::function<std::unique_ptr<FakeWindow>()> makeWindow_;
+    FakeTime& time_;
+    const FakeSystemValues& system_;
 };
 
 // The "ＭＳ Ｐゴシック" 12 pt record of the window template, as the fake reports it.
 LogFont fakeTemplateFont();
 
-class FakePlatform {
-public:
-    FakePlatform();
-    Services& services() { return services_; }
-    // A window ready for a core window: attach(window) binds it.
-    std::unique_ptr<FakeWindow> makeWindow() { return std::make_unique<FakeWindow>(time, system); }
-    void advance(uint32_t ms) { time.advance(ms); }
-
+struct FakePlatform {
     FakeTime time;
     FakeSystemValues system;
     FakeTextMeasurer text;
     FakeLocalClock clock;
-    FakeSoundPlayer sound;
-    FakeShell shell;
+    FakeOutput output;
     FakeFileStore files;
-    FakeMessageBoxes messages;
-    FakeCommonDialogs commonDialogs;
-    FakeMenuPresenter menus;
-    FakeDialogRunner dialogs;
-    FakeModalRunner runner;
-
-private:
-    Services services_;
+    FakeDialogs dialogs;
+    FakeModalRunner runner{time, system};
+    Services services{time,   system, text,    clock,   output,  output,           files,
+                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe"};
 };

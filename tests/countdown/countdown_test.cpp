@@ -1,0 +1,248 @@
+// The countdown window on the fake platform: start-up, counting down, the
+// alarm, saving.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "countdown/timer_app.h"
+#include "countdown_setup.h"
+
+namespace {
+
+TEST(StartUp, FirstRunUnderTheModalRun) {
+    FakePlatform platform;
+    std::vector<std::string> log;
+    platform.runner.session = [&](TimerWindow& window, FakeWindow& host) {
+        log = host.log;
+        EXPECT_FALSE(window.sizingGuard());
+        EXPECT_EQ(window.displayState().text, "0:03:00");
+        const auto& options = static_cast<CountdownSettings&>(window.settings());
+        EXPECT_EQ(options.logFont().lfWeight, 700);
+        EXPECT_EQ(options.reserved + options.autoStart, 33);
+        EXPECT_EQ(options.textColor, 0xFFFFFFu);
+        EXPECT_EQ(options.backColor, 0xFF8080u);
+        EXPECT_EQ(options.registeredTimes, (std::vector<uint32_t>{180, 600, 3600}));
+        EXPECT_EQ(host.tooltip, "Quillastorカウントダウンタイマー Ver1.01\r\n・スタート/ストップ(左ダブルクリック)\r\n"
+                                "・リセット(左トリプルクリック)\r\n・ウィンドウ移動(左ドラッグ)");
+    };
+    EXPECT_FALSE(TimerApp().run(platform.services, platform.runner));
+    // The template font is 12 px high: the sample is 48 x 12, the band makes
+    // the client 14 high, the frame adds 8. Centred in 1040 x 800.
+    EXPECT_EQ(log, (std::vector<std::string>{"redraw", "init", "resize 56x22", "redraw", "moveTo 492,389", "topmost 0", "tooltip"}));
+    EXPECT_EQ(platform.text.heights, std::vector<int32_t>{-12});
+}
+
+// Placed as stored, not started, not refitted; a longer list is cut to five,
+// also after a damaged file had the first-run three appended.
+TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {
+    CountdownSettings stored;
+    stored.windowRect = {300, 200, 500, 260};
+    stored.countdownSeconds = 95;
+    stored.topmost = 7;
+    stored.registeredTimes = {10, 20, 30, 40, 50, 60, 70};
+    CountdownSetup s;
+    s.start(&stored);
+    EXPECT_EQ(s.host.log.at(1), "place 300,200,500,260");
+    EXPECT_TRUE(s.host.topmost);
+    EXPECT_EQ(s.shown(), "0:01:35");
+    EXPECT_FALSE(s.tickRunning());
+    EXPECT_TRUE(s.platform.text.heights.empty());
+    EXPECT_EQ(s.options().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 40, 50}));
+    CountdownSetup damaged;
+    stored.save(damaged.platform.files, damaged.platform.services.settingsPath);
+    damaged.platform.files.files.begin()->second.resize(120);
+    damaged.start();
+    EXPECT_EQ(damaged.options().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 180, 600}));
+}
+
+// A stored window that touches no monitor is centred keeping its size; a
+// size beyond what the platform takes is brought inside, an empty one is
+// sized to its text.
+TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
+    struct Row { const char* name; Rect stored; std::vector<Rect> monitors; Rect expected; };
+    const std::vector<Rect> one{{0, 0, 1024, 768}}, two{{0, 0, 1024, 768}, {-1280, 0, 0, 1024}};
+    const Row table[] = {
+        {"far right", {5000, 100, 5200, 160}, one, {420, 370, 620, 430}},
+        {"touching the left edge from outside", {-200, 100, 0, 160}, one, {420, 370, 620, 430}},
+        {"one pixel inside", {1023, 767, 1223, 827}, one, {1023, 767, 1223, 827}},
+        {"secondary monitor left of the primary", {-1000, 100, -800, 160}, two, {-1000, 100, -800, 160}},
+        {"unplugged secondary monitor", {-1000, 100, -800, 160}, one, {420, 370, 620, 430}},
+        {"the platform knows no monitors", {5000, 100, 5200, 160}, {}, {5000, 100, 5200, 160}},
+        {"wider than 2^31", {-2147483647 - 1, 0, 2147483647, 100}, one, {-15863, 350, 16904, 450}},
+        {"negative size", {300, 200, 100, 100}, one, {300, 200, 356, 222}},
+    };
+    for (const Row& row : table) {
+        CountdownSettings stored;
+        stored.windowRect = row.stored;
+        stored.setFont(fakeTemplateFont());
+        CountdownSetup s;
+        s.platform.system.monitors = row.monitors;
+        s.start(&stored);
+        EXPECT_EQ(s.host.rect, row.expected) << row.name;
+    }
+}
+
+// A timeline on a loaded window at (100, 100), 200 x 80: D double click,
+// C click, P/R left press/release, p/r right press/release, M<dx> drag from
+// the press point, W<ms> wait, S<ms> pass without handling timers, N<s> set a
+// duration, Z<w>,<h> resize, Q<0|1> the alarm-sound option. Checks: =<text>
+// in the snapshot, $<text> last painted, G running, T tick timer,
+// F flash timer, A alarm, I inverted, O topmost (each 0 or 1), @<x>,<y> window
+// corner, ~<said> the last sound ("-" none, "_" for a space), m<n> menus opened.
+void play(CountdownSetup& s, const std::string& script) {
+    std::istringstream in(script);
+    for (std::string word; in >> word;) {
+        const std::string arg = word.substr(1);
+        int a = 0, b = 0;
+        std::sscanf(arg.c_str(), "%d,%d", &a, &b);
+        auto flag = [&](bool actual) { EXPECT_EQ(actual, a == 1) << "at " << word; };
+        switch (word[0]) {
+        case 'D': s.doubleClick(); break;
+        case 'C': s.click(); break;
+        case 'P': s.press(); break;
+        case 'R': s.release(); break;
+        case 'p': s.window->onRButtonDown(s.kAt); break;
+        case 'r': s.window->onRButtonUp(s.kAt); break;
+        case 'M': s.window->onMouseMove({s.kAt.x + a, s.kAt.y}); break;
+        case 'W': s.advance(static_cast<uint32_t>(a)); break;
+        case 'S': s.platform.time.skip(static_cast<uint32_t>(a)); break;
+        case 'N': s.window->setCountdownDuration(a); break;
+        case 'Z': s.host.resizeTo(a, b); break;
+        case '=': EXPECT_EQ(s.shown(), arg) << "at " << word; break;
+        case '$': EXPECT_EQ(s.host.texts.back(), arg) << "at " << word; break;
+        case 'G': flag(s.running()); break;
+        case 'T': flag(s.tickRunning()); break;
+        case 'F': flag(s.flashRunning()); break;
+        case 'A': flag(s.window->alarmActive()); break;
+        case 'I': flag(s.window->inverted()); break;
+        case 'O': flag(s.host.topmost); break;
+        case '@': EXPECT_EQ((Point{s.host.rect.left, s.host.rect.top}), (Point{a, b})) << "at " << word; break;
+        case 'Q': s.options().alarmSound = a; break;
+        case '~': {
+            std::string said = s.said().empty() ? "-" : s.said().back();
+            std::replace(said.begin(), said.end(), ' ', '_');
+            EXPECT_EQ(said, arg) << "at " << word;
+            break;
+        }
+        case 'm': EXPECT_EQ(static_cast<int>(s.platform.dialogs.menus.size()), a) << "at " << word; break;
+        default: FAIL() << "unknown step " << word;
+        }
+    }
+}
+
+TEST(Countdown, Timelines) {
+    struct Row { const char* name; int32_t seconds, autoStart, topmost, sound; const char* script; };
+    const Row table[] = {
+        {"double click starts, pauses and resumes", 60, 0, 0, 1, "D G1 T1 W10000 D G0 T0 =0:00:51 W5000 =0:00:51 D W10000 =0:00:41"},
+        {"triple click stops a running one at its full duration", 60, 0, 0, 1, "D W3000 C C C G0 $0:00:58 W500 G0 T0 $0:01:00"},
+        {"triple click on an idle one", 60, 0, 0, 1, "W3000 C C C G1 W500 G0 T0 =0:01:00"},
+        {"new duration with auto-start", 60, 1, 0, 1, "D W5000 N20 G1 T1 =0:00:20"},
+        {"new duration without auto-start", 60, 0, 0, 1, "D W5000 N20 G0 T0 $0:00:20"},
+        {"paused after zero before the tick: no alarm", 1, 0, 0, 1, "D W900 S150 D W5000 A0 =0:00:00 D W99 A0 W1 A1"},
+        {"expiry centres, raises, flashes, plays, counts up", 5, 0, 0, 1, "D W4999 A0 ~- W1 A1 @420,360 O1 I1 ~play_NotifySound.wav W899 I1 W1 I0 W900 I1 W63200 =0:01:05 T1"},
+        {"left press ends it where it was, with today's size", 5, 0, 0, 1, "D W5900 Z260,100 P A0 I0 @100,100 O0 T0 F0 ~stop =0:00:05 R G0 D G1"},
+        {"right press ends it and its release opens the menu", 5, 0, 1, 1, "D W5000 p A0 O1 m0 r m1 =0:00:05"},
+        {"no sound: none played, none stopped", 5, 0, 0, 0, "D W5000 A1 ~- Q1 P A0 ~-"},
+        {"a started sound stops whatever the option says", 5, 0, 0, 1, "D W5000 Q0 P ~stop"},
+        {"a new duration keeps the alarm", 5, 0, 0, 1, "D W5000 N30 A1 F1 T0 P A0 =0:00:30"},
+        {"a drag goes on from the centre", 5, 0, 0, 1, "D W4900 P M10 @110,100 W100 A1 @420,360 M12 @432,360 R W500 A1 G1"},
+        {"a click sequence before expiry is dropped", 5, 0, 0, 1, "D W4800 C W200 A1 W500 A1 G1"},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        CountdownSetup s;
+        s.startLoaded(row.seconds, row.topmost, row.sound);
+        s.options().autoStart = row.autoStart;
+        play(s, row.script);
+    }
+}
+
+// Each second is painted once; in the alarm the flashes repaint it inverted.
+TEST(Countdown, PaintsEachSecondOnce) {
+    CountdownSetup s;
+    s.startLoaded(3);
+    s.host.texts.clear();
+    s.doubleClick();
+    const int fired = s.platform.time.fired;
+    s.advance(5000);
+    EXPECT_EQ(s.host.texts, (std::vector<std::string>{"0:00:03", "0:00:02", "0:00:01", "0:00:00", "0:00:00", "0:00:01", "0:00:01", "0:00:02"}));
+    EXPECT_EQ(s.platform.time.fired - fired, 50 + 2 + 1);  // 100 ms ticks, two flashes, the click timer
+    s.window->updateDisplay(true);
+    s.platform.time.skip(1000);
+    s.window->updateDisplay(false);
+    EXPECT_EQ(s.shown(), "0:00:03");
+    EXPECT_EQ(s.host.texts.size(), 8u);  // an update without redraw never paints
+}
+
+// The countdown goes on under the menu; the chosen command acts on the state
+// it finds (here: start/stop pauses the alarming clock).
+TEST(Countdown, ExpiryUnderTheMenu) {
+    CountdownSetup s;
+    s.startLoaded(2);
+    s.doubleClick();
+    s.platform.dialogs.menuChoice = kCmdStartStop;
+    s.platform.dialogs.whileMenuOpen = [&] { s.advance(3000); };
+    s.window->onRButtonUp(s.kAt);
+    EXPECT_TRUE(s.window->alarmActive());
+    EXPECT_FALSE(s.tickRunning());
+    EXPECT_TRUE(s.flashRunning());
+}
+
+// The alarm sound and the help file are taken from the current directory,
+// else from beside the program.
+TEST(Countdown, ShippedFilesAreFoundWhereTheyAre) {
+    for (const std::string dir : {"", "/exe/"}) {
+        CountdownSetup s;
+        for (const std::string& where : {dir, std::string("/exe/")})
+            s.platform.files.files[where + "NotifySound.wav"] = s.platform.files.files[where + "Readme.txt"] = {1};
+        s.startLoaded(1);
+        s.doubleClick();
+        s.advance(1000);
+        EXPECT_EQ(s.said().back(), "play " + dir + "NotifySound.wav");
+        s.command(kCmdHelp);
+        EXPECT_EQ(s.said().back(), "open " + dir + "Readme.txt");
+    }
+}
+
+// The duration, not the time left, and the place are saved at Exit; during
+// the alarm the place before it, with today's size.
+TEST(Persistence, ExitSavesTheDurationAndThePlace) {
+    for (bool alarm : {false, true}) {
+        CountdownSetup s;
+        s.startLoaded(5);
+        s.doubleClick();
+        s.advance(alarm ? 6000 : 3000);
+        s.host.resizeTo(300, 90);
+        if (!alarm) s.host.moveTo(-50, 40);
+        s.options().autoStart = 1;
+        s.command(kCmdExit);
+        EXPECT_EQ(s.host.endResult, 1);
+        CountdownSetup next;
+        next.platform.files = s.platform.files;
+        next.start();
+        EXPECT_EQ(next.host.rect, alarm ? (Rect{100, 100, 400, 190}) : (Rect{-50, 40, 250, 130}));
+        EXPECT_EQ(next.shown(), "0:00:05");
+        EXPECT_EQ(next.options().autoStart, 1);
+    }
+}
+
+// Enter and Escape do nothing; a log-off saves unless the platform says no;
+// a failed write still ends the session.
+TEST(Persistence, QueryEndSessionAndExitSave) {
+    CountdownSetup s;
+    s.start();
+    s.window->onOk();
+    s.window->onCancel();
+    EXPECT_FALSE(s.window->onQueryEndSession(false));
+    EXPECT_EQ(s.platform.files.writes, 0);
+    EXPECT_FALSE(s.host.endResult);
+    EXPECT_TRUE(s.window->onQueryEndSession(true));
+    s.platform.files.failWrites = true;
+    EXPECT_TRUE(s.window->onQueryEndSession(true));
+    s.command(kCmdExit);
+    EXPECT_EQ(s.platform.files.writes, 3);
+    EXPECT_EQ(s.host.endResult, 1);
+}
+
+}  // namespace

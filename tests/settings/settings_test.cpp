@@ -1,0 +1,187 @@
+// The settings file: its bytes, what a damaged file leaves behind, the face
+// name in code page 932 and where the file lives.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/code_page.h"
+#include "settings/countdown_settings.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using Times = std::vector<uint32_t>;
+
+// The 128-byte first-run file, written by hand from the field layout
+// (tests/data/README.md).
+Bytes golden() {
+    std::ifstream in(std::string(QUILLASTOR_TEST_DATA) + "/settings_first_run.dat", std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Bytes withInt(Bytes bytes, std::size_t offset, uint32_t value) {
+    if (bytes.size() < offset + 4) bytes.resize(offset + 4);
+    for (int i = 0; i < 4; ++i) bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    return bytes;
+}
+
+bool load(CountdownSettings& s, Bytes bytes) {
+    Archive archive = Archive::forLoading(std::move(bytes));
+    return s.serialize(archive);
+}
+
+Bytes stored(CountdownSettings& s) {
+    Archive archive = Archive::forStoring();
+    s.serialize(archive);
+    return archive.bytes();
+}
+
+TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
+    CountdownSettings s;
+    s.windowRect = {100, 200, 420, 300};
+    LogFont font;
+    font.lfHeight = -16;
+    font.lfWeight = 700;
+    font.lfCharSet = 128;
+    ASSERT_TRUE(setFaceNameUtf8(font, "ＭＳ Ｐゴシック"));
+    s.setFont(font);
+    s.textColor = 0x00FFFFFF;
+    s.backColor = 0x00FF8080;
+    s.reserved = 32;
+    s.registeredTimes = {180, 600, 3600};
+    s.countdownSeconds = 180;
+    s.autoStart = 1;
+    EXPECT_EQ(stored(s), golden());
+    CountdownSettings back;
+    ASSERT_TRUE(load(back, golden()));
+    EXPECT_EQ(stored(back), golden());
+}
+
+// Every field keeps its exact value, bytes after the face name included;
+// bytes after the last field are dropped.
+TEST(SettingsFile, UnusualValuesRoundTripAndExtraBytesAreDropped) {
+    CountdownSettings s;
+    s.windowRect = {-1200, -5, 3000, 2147483647};
+    s.topmost = 7;
+    LogFont font{95, -3, 900, 1800, 400, 1, 2, 3, 4, 5, 6, 7, 8};
+    font.lfFaceName.fill('\xEE');
+    font.lfFaceName[1] = '\0';
+    s.setFont(font);
+    s.backColor = 0xFFFFFFFF;
+    s.underline = 0;
+    s.autoFit = -1;
+    s.reserved = 12345;
+    s.alarmSound = 0;
+    s.registeredTimes = {1, 59, 3600, 86399, 0xFFFFFFFF};
+    s.countdownSeconds = 2147484;
+    Bytes bytes = stored(s);
+    ASSERT_EQ(bytes.size(), 136u);
+    bytes.insert(bytes.end(), {0xDE, 0xAD, 0xBE});
+    CountdownSettings back;
+    ASSERT_TRUE(load(back, bytes));
+    EXPECT_EQ(back.logFont(), font);
+    EXPECT_EQ(stored(back), stored(s));
+}
+
+// The count is never trusted: a count of 0 or less reads no entries, a huge
+// one stops at the end of the file, one above five loads whole.
+TEST(SettingsFile, RegisteredTimeCounts) {
+    struct Row { const char* name; Bytes bytes; bool loads; Times times; int32_t seconds; };
+    Bytes seven = withInt(golden(), 104, 7);
+    for (uint32_t i = 0; i < 9; ++i) seven = withInt(seven, 108 + 4 * i, 60 * (i + 1));
+    const Row table[] = {
+        {"zero", withInt(withInt(withInt(golden(), 104, 0), 108, 240), 112, 0), true, {}, 240},
+        {"negative", withInt(withInt(withInt(golden(), 104, 0x80000000u), 108, 240), 112, 0), true, {}, 240},
+        {"huge", withInt(golden(), 104, 2000000000u), false, {180, 600, 3600, 180, 1}, 0},
+        {"seven", seven, true, {60, 120, 180, 240, 300, 360, 420}, 480},
+    };
+    for (const Row& row : table) {
+        CountdownSettings s;
+        EXPECT_EQ(load(s, row.bytes), row.loads) << row.name;
+        EXPECT_EQ(s.registeredTimes, row.times) << row.name;
+        EXPECT_EQ(s.countdownSeconds, row.seconds) << row.name;
+    }
+}
+
+// A short file fails to load; the fields read before the end keep their file
+// values (a constructed record has black colours and no font).
+TEST(SettingsFile, ShortFileKeepsWhatWasReadBeforeItsEnd) {
+    struct Row { std::size_t length; bool font; ColorRef text; ColorRef back; std::size_t times; };
+    const Row table[] = {{0, false, 0, 0, 0}, {16, false, 0, 0, 0}, {20, true, 0, 0, 0}, {84, true, 0xFFFFFF, 0, 0},
+                         {100, true, 0xFFFFFF, 0xFF8080, 0}, {112, true, 0xFFFFFF, 0xFF8080, 1},
+                         {127, true, 0xFFFFFF, 0xFF8080, 3}};
+    const Bytes file = golden();
+    for (const Row& row : table) {
+        CountdownSettings s;
+        EXPECT_FALSE(load(s, Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(row.length)))) << row.length;
+        EXPECT_EQ(s.fontObject() != nullptr, row.font) << row.length;
+        EXPECT_EQ(s.textColor, row.text) << row.length;
+        EXPECT_EQ(s.backColor, row.back) << row.length;
+        EXPECT_EQ(s.registeredTimes.size(), row.times) << row.length;
+    }
+    // The rectangle's bytes are taken even when the file ends inside it (the
+    // rest zero-filled); the options read before the end stay.
+    CountdownSettings cut;
+    EXPECT_FALSE(load(cut, Bytes(file.begin(), file.begin() + 10)));
+    EXPECT_EQ(cut.windowRect, (Rect{100, 200, 0x1A4, 0}));
+    CountdownSettings s;
+    Bytes options = withInt(withInt(withInt(golden(), 88, 0), 92, 0), 100, 0);
+    EXPECT_FALSE(load(s, Bytes(options.begin(), options.begin() + 107)));
+    EXPECT_EQ(s.windowRect, (Rect{100, 200, 420, 300}));
+    EXPECT_EQ(s.underline + s.autoFit + s.alarmSound, 0);
+    s.registeredTimes = {1, 2, 3, 4, 5, 6};
+    s.limitRegisteredTimes();
+    EXPECT_EQ(s.registeredTimes, (Times{1, 2, 3, 4, 5}));
+}
+
+// Full-width letters, kana, kanji, half-width katakana and ASCII convert both
+// ways; what has no form in code page 932 is refused.
+TEST(FaceName, CodePage932BothWaysOrRefused) {
+    const std::pair<std::string, std::string> table[] = {
+        {"ＭＳ Ｐゴシック", "\x82\x6C\x82\x72\x20\x82\x6F\x83\x53\x83\x56\x83\x62\x83\x4E"},
+        {"明朝", "\x96\xBE\x92\xA9"}, {"ｱ", "\xB1"}, {"Arial", "Arial"}};
+    for (const auto& [utf8, cp932] : table) {
+        EXPECT_EQ(utf8ToCp932(utf8), cp932) << utf8;
+        EXPECT_EQ(cp932ToUtf8(cp932), utf8) << utf8;
+    }
+    for (const char* refused : {"한글", "\xF0\x9F\x98\x80", "\xC3"}) EXPECT_EQ(utf8ToCp932(refused), std::nullopt);
+    EXPECT_EQ(cp932ToUtf8("\x82"), std::nullopt);
+    LogFont font;
+    ASSERT_TRUE(setFaceNameUtf8(font, "明朝"));
+    EXPECT_FALSE(setFaceNameUtf8(font, "맑은 고딕"));
+    EXPECT_FALSE(setFaceNameUtf8(font, std::string("A\0B", 3)));
+    EXPECT_EQ(faceNameUtf8(font), "明朝");  // a refused name keeps the old one
+}
+
+// A name is cut to 31 bytes without splitting a double-byte character; each
+// row puts a character whose lead byte is at an edge of the lead-byte ranges
+// across the cut.
+TEST(FaceName, LongNameIsCutOnACharacterBoundary) {
+    const std::string a30(30, 'a');
+    const std::pair<std::string, std::string> table[] = {
+        {a30 + "＝", a30}, {a30 + "檗", a30}, {a30 + "漾", a30}, {a30 + "髜", a30}, {a30 + "\xEF\xBD\xB1" "b", a30 + "ｱ"},
+        {std::string(40, 'a'), std::string(31, 'a')}, {"ゴシックゴシックゴシックゴシック", "ゴシックゴシックゴシックゴシッ"}};
+    for (const auto& [name, kept] : table) {
+        LogFont font;
+        font.lfFaceName.fill('x');
+        ASSERT_TRUE(setFaceNameUtf8(font, name));
+        EXPECT_EQ(faceNameUtf8(font), kept) << name;
+        EXPECT_EQ(font.lfFaceName[31], '\0');
+    }
+    LogFont font;
+    font.lfFaceName.fill('z');  // no terminator: all 32 bytes are the name
+    EXPECT_EQ(faceNameUtf8(font), std::string(32, 'z'));
+}
+
+TEST(SettingsFilePath, TheExecutablesNameWithDat) {
+    const std::pair<const char*, const char*> table[] = {
+        {"D:\\Apps\\Timer.exe", "D:\\Apps\\Timer.dat"}, {"C:\\x\\a.b.exe", "C:\\x\\a.b.dat"},
+        {"/opt/q/QuillastorTimer", "/opt/q/QuillastorTimer.dat"}, {"/home/u/v1.2/timer", "/home/u/v1.2/timer.dat"},
+        {"C:\\v1.2\\Timer", "C:\\v1.2\\Timer.dat"}, {"C:\\dir.x/Clock", "C:\\dir.x/Clock.dat"}, {"/a./timer", "/a./timer.dat"}, {"Timer", "Timer.dat"}};
+    for (const auto& [executable, settings] : table) EXPECT_EQ(settingsFilePath(executable), settings);
+}
+
+}  // namespace

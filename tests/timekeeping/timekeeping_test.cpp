@@ -1,0 +1,147 @@
+// The stopwatch, the countdown's shown-time rule and the two text forms of a
+// duration. The sanitizer build checks that nothing here overflows.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "timekeeping/countdown_timer.h"
+#include "timekeeping/time_text.h"
+
+namespace {
+
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+
+struct Ticks : TickSource {
+    uint32_t nowMs() const override { return now; }
+    uint32_t now = 0;
+};
+
+// A step sets the tick counter, then starts ('S'), pauses ('P'), resets ('R')
+// or only reads ('-') the clock, and checks the elapsed time after it.
+struct Step { uint32_t tick; char op; uint32_t elapsed; };
+
+TEST(TickClock, Timelines) {
+    const std::pair<const char*, std::vector<Step>> table[] = {
+        {"new clock reads zero", {{5000, '-', 0}, {5000, 'P', 0}, {6000, '-', 0}}},
+        {"pause excludes the paused span", {{1000, 'S', 0}, {4000, 'P', 3000}, {9000, '-', 3000}, {10000, 'S', 3000}, {12000, '-', 5000}}},
+        {"a second start keeps the first", {{1000, 'S', 0}, {2000, 'S', 1000}, {3000, '-', 2000}}},
+        {"a second pause keeps the first", {{1000, 'S', 0}, {1500, 'P', 500}, {2500, 'P', 500}, {3000, 'S', 500}, {3100, '-', 600}}},
+        {"reset, then a fresh start", {{1000, 'S', 0}, {4000, 'P', 3000}, {4500, 'R', 0}, {5000, 'S', 0}, {6000, 'R', 0}, {7000, 'S', 0}, {7250, '-', 250}}},
+        {"pause and resume across the wrap", {{4294966000u, 'S', 0}, {4294967000u, 'P', 1000}, {500, 'S', 1000}, {2500, '-', 3000}}},
+        {"just below one full wrap", {{10, 'S', 0}, {9, '-', 4294967295u}}},
+    };
+    for (const auto& [name, steps] : table) {
+        Ticks ticks;
+        TickClock clock{ticks};
+        for (const Step& step : steps) {
+            ticks.now = step.tick;
+            if (step.op == 'S') clock.start();
+            if (step.op == 'P') clock.pause();
+            if (step.op == 'R') clock.reset();
+            EXPECT_EQ(clock.elapsedMs(), step.elapsed) << name << " at " << step.tick;
+        }
+    }
+}
+
+// A countdown of `seconds` started at tick 0 and read `elapsed` ms later.
+struct Shown { int32_t seconds; uint32_t elapsed; int32_t remaining; bool finished; int32_t shownMs; const char* text; };
+
+class ShownTime : public ::testing::TestWithParam<Shown> {};
+
+TEST_P(ShownTime, RemainingFinishedAndShown) {
+    const Shown& c = GetParam();
+    Ticks ticks;
+    CountdownTimer timer(ticks);
+    timer.setDuration(c.seconds);
+    if (c.elapsed != 0) timer.start();
+    ticks.now = c.elapsed;
+    EXPECT_EQ(timer.remainingMs(), c.remaining);
+    EXPECT_EQ(timer.isFinished(), c.finished);
+    EXPECT_EQ(timer.shownMs(), c.shownMs);
+    EXPECT_EQ(formatTime(timer.shownMs(), kClockFormatMode), c.text);
+}
+
+// Remaining time rounds up; the overrun counts up from 0:00:00; durations at
+// the edge of 32 bits wrap as the file format defines.
+INSTANTIATE_TEST_SUITE_P(Table, ShownTime, ::testing::Values(
+    Shown{180, 0, 180000, false, 180000, "0:03:00"},           // never started: no extra second
+    Shown{0, 0, 0, true, 0, "0:00:00"},
+    Shown{180, 1, 179999, false, 180999, "0:03:00"},
+    Shown{180, 1001, 178999, false, 179999, "0:02:59"},
+    Shown{1, 999, 1, false, 1001, "0:00:01"},
+    Shown{1, 1000, 0, true, 0, "0:00:00"},
+    Shown{1, 2000, -1000, true, 1000, "0:00:01"},
+    Shown{60, 3661000, -3601000, true, 3601000, "1:00:01"},
+    Shown{2147483, 352, 2147482648, false, kMax, "596:31:23"},  // the extra second saturates
+    Shown{2147483, 354, 2147482646, false, 2147483646, "596:31:23"},
+    Shown{2147484, 0, -2147483296, true, 2147483296, "596:31:23"},  // one second more wraps negative
+    Shown{2147484, 5000, 2147479000, false, 2147480000, "596:31:20"},
+    Shown{kMin, 0, 0, true, 0, "0:00:00"},
+    Shown{0, 2147483648u, kMin, true, kMax, "596:31:23"}));  // |INT32_MIN| shows as INT32_MAX
+
+// Pause keeps the extra second, reset keeps the duration, a new duration
+// leaves the clock running, and a finished countdown runs across the wrap.
+TEST(CountdownTimer, TransitionsKeepWhatTheyShould) {
+    Ticks ticks;
+    CountdownTimer timer(ticks);
+    timer.setDuration(180);
+    timer.pause();
+    ticks.now = 1000;
+    timer.start();
+    ticks.now = 2500;
+    timer.pause();
+    ticks.now = 60000;
+    EXPECT_FALSE(timer.isRunning());
+    EXPECT_EQ(timer.shownMs(), 179500);
+    timer.reset();
+    EXPECT_EQ(timer.shownMs(), 180000);
+    timer.start();
+    ticks.now += 2000;
+    timer.setDuration(60);
+    EXPECT_TRUE(timer.isRunning());
+    EXPECT_EQ(timer.remainingMs(), 58000);
+    timer.setDuration(1);
+    timer.reset();
+    ticks.now = 4294967000u;
+    timer.start();
+    ticks.now = 3204;  // 3500 ms later, after the counter wrapped
+    EXPECT_EQ(timer.shownMs(), 2500);
+}
+
+TEST(TimeText, ClockFormAndParts) {
+    const std::pair<int32_t, const char*> clock[] = {{999, "0:00:00"}, {59999, "0:00:59"}, {3661000, "1:01:01"}, {86399000, "23:59:59"}, {360000000, "100:00:00"}, {kMax, "596:31:23"}};
+    for (const auto& [ms, text] : clock) EXPECT_EQ(formatTime(ms, kClockFormatMode), text);
+    EXPECT_EQ(toSeconds(1, -1, 0), 3540);  // no range check on the parts
+    EXPECT_EQ(toSeconds(1000000, 0, 0), -694967296);  // sums wrap instead of overflowing
+    EXPECT_EQ(toSeconds(0, 1, kMax), kMin + 59);
+    EXPECT_EQ(registeredDuration(180), 180);
+    EXPECT_EQ(registeredDuration(2147483648u), kMax);
+    EXPECT_EQ(registeredDuration(4294967295u), kMax);
+}
+
+TEST(DurationLabel, SpellsAndParsesBack) {
+    const std::pair<int32_t, const char*> table[] = {
+        {0, "0秒"}, {59, "59秒"}, {60, "1分"}, {61, "1分1秒"}, {3600, "1時間"}, {3601, "1時間0分1秒"},
+        {3660, "1時間1分"}, {5400, "1時間30分"}, {90000, "25時間"}, {kMax, "596523時間14分7秒"}};
+    for (const auto& [seconds, label] : table) {
+        EXPECT_EQ(durationLabel(seconds), label);
+        EXPECT_EQ(parseDurationLabel(label), seconds) << label;
+    }
+    for (int32_t s = 0; s <= 90000; ++s) ASSERT_EQ(parseDurationLabel(durationLabel(s)), s);
+}
+
+// The parser reads numbers as atoi does: leading white space, a sign, digits
+// up to the first other character, saturating beyond 32 bits.
+TEST(DurationLabel, ParserFollowsAtoi) {
+    const std::pair<const char*, int32_t> table[] = {
+        {"", 0}, {"abc", 0}, {"x5分", 0}, {" 1時間 30分", 5400}, {"1時間30", 3600}, {"5秒3分", 300},
+        {"\t\r\n1時間\n\v\f30分 5秒", 5405}, {"1時間30分5秒後", 5405}, {"+7秒", 7}, {"-5分", -300},
+        {"12abc分", 720}, {"1時30分", 60}, {"- 5秒", 0}, {"2147483648秒", kMax},
+        {"-99999999999999999999秒", kMin}, {"596523時間14分8秒", kMin}};
+    for (const auto& [text, seconds] : table) EXPECT_EQ(parseDurationLabel(text), seconds) << text;
+}
+
+}  // namespace

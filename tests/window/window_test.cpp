@@ -1,0 +1,280 @@
+// The generic timer window on its own: click counting and drags on virtual
+// time, fitting text and window to each other, painting, centring. A probe
+// window fills in the operations and counts the ones the mechanics call.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fake/fake_platform.h"
+#include "timekeeping/time_text.h"
+#include "window/timer_window.h"
+
+namespace {
+
+class Probe : public TimerWindow {
+public:
+    explicit Probe(Services& services) : TimerWindow(7, services) {}
+    void onLButtonDown(Point p) override { beginPress(p); }
+    void onRButtonDown(Point) override {}
+    void onTimer(uint32_t id) override {
+        if (id == kClickTimerId) endClickSequence();
+    }
+    void onCommand(uint32_t) override {}
+    void saveSettings() override {}
+    int32_t timeFormatMode() const override { return kClockFormatMode; }
+    void showContextMenu(int32_t x, int32_t y) override { menuAt.push_back({x, y}); }
+    void reset() override { ++resets; }
+    void toggleStartStop() override { ++toggles; }
+    void applyDefaultSettings() override {}
+    void applyLoadedSettings() override {}
+    void updateDisplay(bool redraw) override {
+        displayState_->assign(shown);
+        if (redraw) host().redrawNow();
+    }
+    std::string productName() const override { return "Probe"; }
+    std::string versionString() const override { return "9"; }
+    std::unique_ptr<DisplayState> createDisplayState() override { return std::make_unique<DisplayState>(); }
+    std::unique_ptr<WindowSettings> createSettings() override { return std::make_unique<WindowSettings>(); }
+    using TimerWindow::chooseBackgroundColor, TimerWindow::chooseFont, TimerWindow::fitWindowToText,
+        TimerWindow::toggleAutoFit, TimerWindow::toggleUnderline;
+    void setInverted(bool on) { inverted_ = on; }
+
+    DisplayState shown;  // what updateDisplay puts into the snapshot
+    int toggles = 0;
+    int resets = 0;
+    std::vector<Point> menuAt;
+};
+
+// A probe after start-up (no settings file) on the fake platform, at
+// (100, 100), 200 x 80, its client 192 x 72.
+struct ProbeSetup {
+    FakePlatform platform;
+    Probe window{platform.services};
+    FakeWindow host{platform.time, platform.system};
+    explicit ProbeSetup(bool initialise = true) {
+        window.createStateObjects();
+        host.attach(window);
+        if (initialise) window.onInitDialog();
+        host.log.clear();
+    }
+    int32_t fontHeight() { return window.settings().logFont().lfHeight; }
+    void setFontHeight(int32_t h) {
+        LogFont font = fakeTemplateFont();
+        font.lfHeight = h;
+        window.settings().setFont(font);
+    }
+};
+
+// A timeline: P press, R release (at client 20,10), W<ms> wait, M<dx>,<dy>
+// move from the press point, D<ms> double-click time, G<px> drag threshold;
+// checks: t<n> toggles, r<n> resets, c<n> click count, C<0|1> captured,
+// x<left>,<top> window corner.
+void play(ProbeSetup& s, const std::string& script) {
+    std::istringstream in(script);
+    for (std::string word; in >> word;) {
+        const char op = word[0];
+        int a = 0, b = 0;
+        std::sscanf(word.c_str() + 1, "%d,%d", &a, &b);
+        const Point at{20, 10};
+        switch (op) {
+        case 'P': s.window.onLButtonDown(at); break;
+        case 'R': s.window.onLButtonUp(at); break;
+        case 'W': s.platform.time.advance(static_cast<uint32_t>(a)); break;
+        case 'M': s.window.onMouseMove({at.x + a, at.y + b}); break;
+        case 'D': s.platform.system.doubleClickMs = static_cast<uint32_t>(a); break;
+        case 'G': s.platform.system.drag = {a, a}; break;
+        case 't': EXPECT_EQ(s.window.toggles, a) << "at " << word; break;
+        case 'r': EXPECT_EQ(s.window.resets, a) << "at " << word; break;
+        case 'c': EXPECT_EQ(s.window.clickCount(), a) << "at " << word; break;
+        case 'C': EXPECT_EQ(s.host.captured, a == 1) << "at " << word; break;
+        case 'x': EXPECT_EQ((Point{s.host.rect.left, s.host.rect.top}), (Point{a, b})) << "at " << word; break;
+        default: FAIL() << "unknown step " << word;
+        }
+    }
+}
+
+TEST(Gestures, Timelines) {
+    const std::pair<const char*, const char*> table[] = {
+        {"single click", "P C1 c0 W100 R C0 c1 W2000 t0 r0 c-1"},
+        {"double click toggles at the second release", "P W100 R W100 P t0 R t1 W2000 t1 r0"},
+        {"triple click resets one double-click time after", "P R W100 P R W100 P R t1 W499 r0 W1 r1 c-1"},
+        {"every press and release restarts the click timer", "P W400 R W400 P W400 R W400 P W400 R t1 W499 r0 W1 r1"},
+        {"four, five and six clicks", "P R P R P R P R t2 P R W600 t2 r0 P R P R P R P R P R P R W600 t5 r0"},
+        {"drag moves and counts nothing", "P M5,0 x105,100 M9,2 x114,102 R C0 W2000 t0 r0 c-1"},
+        {"click, then drag", "P R W100 P M0,5 x100,105 R W2000 t0 r0"},
+        {"double click, then drag", "P R P R W100 P M8,0 R W2000 t1 r0"},
+        {"drag inside a triple click", "P R P R P M20,0 R W500 t1 r0"},
+        {"long press", "P W600 c-1 R W2000 t0"},
+        {"fourth press held", "P R P R P R W100 P W499 r0 W1 r1 C1 R C0 t1"},
+        {"clicks slower than the double-click time", "P R W501 P R W501 P R W2000 t0 r0"},
+        {"threshold exactly is no drag, one more is", "P M4,4 M-4,-4 x100,100 M0,-5 x100,95 M1,0 x101,95 R"},
+        {"thresholds read at every move", "P G10 M6,0 x100,100 G2 M3,0 x103,100 R"},
+        {"double-click time read at every start", "P D300 R W299 c1 W1 c-1"},
+        {"moves and releases without a press", "M180,190 x100,100 R c-1 P R M180,190 x100,100 W2000 t0"},
+        {"release whose press was not seen", "P R W100 R t1 W2000"},
+    };
+    for (const auto& [name, script] : table) {
+        SCOPED_TRACE(name);
+        ProbeSetup s;
+        play(s, script);
+    }
+}
+
+TEST(Gestures, RightReleaseOpensTheMenuAtItsClientPoint) {
+    ProbeSetup s;
+    s.window.onRButtonUp({33, 7});
+    EXPECT_EQ(s.window.menuAt, std::vector<Point>{(Point{33, 7})});
+}
+
+// Heights tried while fitting the font to a 1000 x 60 client: growth in steps
+// of 100 from the client height, then bisection. The fake measures the sample
+// "00:00:00" as 4h wide and h high.
+TEST(AutoFit, FontToWindow) {
+    struct Row { const char* name; int32_t width; std::optional<int32_t> fitLimit, growthCap; int32_t underline; std::vector<int32_t> tried; int32_t stored; };
+    const Row table[] = {
+        {"height fits", 1000, {}, {}, 0, {60, 160, 80, 40, 60, 70, 65, 62, 61, 60, 60}, 60},
+        {"up to 57 fits", 1000, 57, {}, 0, {60, 30, 45, 52, 56, 58, 57, 57}, 57},
+        {"band reserved", 1000, {}, {}, 1, {60, 30, 45, 52, 56, 54, 55, 55}, 55},
+        {"width limits", 200, {}, {}, 0, {60, 30, 45, 52, 48, 50, 51, 50, 50}, 50},
+        {"extent stops growing", 1000, {}, 30, 0, {60, 160, 80, 120, 140, 150, 155, 157, 158, 159, 159}, 159},
+    };
+    for (const Row& row : table) {
+        ProbeSetup s;
+        s.setFontHeight(20);
+        s.platform.text.fitLimit = row.fitLimit;
+        s.platform.text.growthCap = row.growthCap;
+        s.window.shown.underline = row.underline;
+        s.window.settings().underline = 1 - row.underline;  // the band follows the snapshot, not the option
+        s.window.updateDisplay(false);
+        s.window.fitFontToWindow(row.width, 60);
+        EXPECT_EQ(s.platform.text.heights, row.tried) << row.name;
+        LogFont expected = fakeTemplateFont();
+        expected.lfHeight = row.stored;
+        EXPECT_EQ(s.window.settings().logFont(), expected) << row.name;  // only the height changes
+    }
+}
+
+TEST(AutoFit, GrowthStopsAtItsCeilingAndTheGuardStopsEverything) {
+    ProbeSetup s;
+    s.platform.text.heightPercent = s.platform.text.widthPercent = 1;  // a font that keeps fitting
+    s.window.fitFontToWindow(5000, 200);
+    EXPECT_EQ(s.platform.text.heights.at(98), 10000);  // 200, 300, ... 10000, then the bisection
+    EXPECT_EQ(s.platform.text.heights.at(99), 5000);
+    EXPECT_EQ(s.fontHeight(), 9999);
+    s.window.fitFontToWindow(0, 0);
+    EXPECT_EQ(s.fontHeight(), 0);
+    ProbeSetup guarded(false);
+    guarded.window.fitFontToWindow(1000, 60);  // before initialisation ends
+    EXPECT_TRUE(guarded.platform.text.heights.empty());
+    EXPECT_EQ(guarded.host.redraws, 0);
+}
+
+// The window takes the text's size plus the frame; with the band the client
+// grows so that the area above it is the text height: (20 * h + 40) / 19.
+TEST(AutoFit, WindowToText) {
+    const std::tuple<int32_t, int32_t, const char*> table[] = {{1, 38, "resize 160x50"}, {0, 38, "resize 160x46"}, {1, 20, "resize 88x31"}, {1, 17, "resize 76x28"}};
+    for (const auto& [underline, height, resize] : table) {
+        ProbeSetup s;
+        s.window.settings().underline = underline;
+        s.setFontHeight(height);
+        s.window.fitWindowToText();
+        EXPECT_EQ(s.host.log, (std::vector<std::string>{resize, "redraw"}));
+        EXPECT_EQ(s.platform.text.heights.size(), 1u);  // the size message inside does not refit
+        EXPECT_EQ(s.fontHeight(), height);
+        EXPECT_FALSE(s.window.sizingGuard());
+    }
+}
+
+// What each event does with auto-fit on and off: the size message refits the
+// font; a chosen font, the underline and auto-fit switched on refit the window.
+// Options start at 7 (any non-zero value is on and switches to 0); the
+// dialogs open on the current font and colour, and Cancel changes nothing.
+TEST(AutoFit, EventsByAutoFit) {
+    struct Row { const char* event; int32_t autoFit; bool ok; std::vector<std::string> log; int32_t height; ColorRef text, back; };
+    const Row table[] = {
+        {"size", 7, true, {"redraw", "redraw"}, 60, 0x123456, 0}, {"size", 0, true, {"redraw"}, 20, 0x123456, 0},
+        {"font", 7, true, {"resize 128x41", "redraw", "redraw"}, 30, 0x0000FF, 0}, {"font", 0, true, {"redraw"}, 30, 0x0000FF, 0},
+        {"font", 7, false, {}, 20, 0x123456, 0}, {"underline", 7, true, {"resize 88x28", "redraw", "redraw"}, 20, 0x123456, 0},
+        {"underline", 0, true, {"redraw"}, 20, 0x123456, 0}, {"auto-fit", 0, true, {"resize 88x31", "redraw"}, 20, 0x123456, 0},
+        {"auto-fit", 7, true, {}, 20, 0x123456, 0}, {"colour", 7, true, {"redraw"}, 20, 0x123456, 0xABCDEF},
+        {"colour", 7, false, {}, 20, 0x123456, 0},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(std::string(row.event) + " " + std::to_string(row.autoFit));
+        ProbeSetup s;
+        s.window.settings().autoFit = row.autoFit;
+        s.window.settings().underline = 7;
+        s.window.settings().textColor = 0x123456;
+        s.window.shown.text = std::string(row.event);  // every event paints something new
+        s.setFontHeight(20);
+        LogFont chosen = fakeTemplateFont();
+        chosen.lfHeight = 30;
+        if (row.ok) s.platform.dialogs.font = FontChoice{chosen, 0x0000FF}, s.platform.dialogs.color = 0xABCDEF;
+        const std::string event = row.event;
+        if (event == "size") s.window.onSize(1000, 60);
+        if (event == "font") s.window.chooseFont();
+        if (event == "underline") s.window.toggleUnderline();
+        if (event == "auto-fit") s.window.toggleAutoFit();
+        if (event == "colour") s.window.chooseBackgroundColor();
+        EXPECT_EQ(s.host.log, row.log);
+        EXPECT_EQ(s.fontHeight(), row.height);
+        EXPECT_EQ(s.window.settings().textColor, row.text);
+        EXPECT_EQ(s.window.settings().backColor, row.back);
+        if (event == "font") {
+            EXPECT_EQ(s.platform.dialogs.fontAsked->font.lfHeight, 20);
+            EXPECT_EQ(s.platform.dialogs.fontAsked->color, 0x123456u);
+        }
+    }
+}
+
+// One paint of the 192 x 72 client, white on 0xFF8080: the band is
+// 72 / 20 + 2 = 5 high and the text area leaves room for it even when
+// stopped; inverted, each colour is XOR 0xFFFFFF.
+TEST(Rendering, Paints) {
+    struct Row { const char* name; bool running; int32_t underline; bool inverted; std::vector<std::string> ops; };
+    const std::string text = "textColor FFFFFF", back = "backColor FF8080", end = "defaultFont";
+    const Row table[] = {
+        {"running with band", true, 1, false, {"fill 0,0,192,72 FF8080", "fill 0,67,192,72 FFFFFF", text, back, "text 0,0,192,67 0:03:00", end}},
+        {"stopped with band", false, 5, false, {"fill 0,0,192,72 FF8080", text, back, "text 0,0,192,67 0:03:00", end}},
+        {"running without band", true, 0, false, {"fill 0,0,192,72 FF8080", text, back, "text 0,0,192,72 0:03:00", end}},
+        {"flash phase", true, 1, true, {"fill 0,0,192,72 007F7F", "fill 0,67,192,72 000000", "textColor 000000", "backColor 007F7F", "text 0,0,192,67 0:03:00", end}},
+    };
+    for (const Row& row : table) {
+        ProbeSetup s;
+        s.window.settings().textColor = 0xFFFFFF;
+        s.window.settings().backColor = 0xFF8080;
+        s.window.shown = DisplayState{};
+        s.window.shown.text = "0:03:00";
+        s.window.shown.running = row.running;
+        s.window.shown.underline = row.underline;
+        s.window.setInverted(row.inverted);
+        s.window.updateDisplay(true);
+        EXPECT_EQ(s.host.canvas.ops, row.ops) << row.name;
+    }
+    ProbeSetup s;
+    s.setFontHeight(40);
+    s.window.updateDisplay(true);
+    EXPECT_EQ(s.host.canvas.ops.at(3), "font 40");  // selected for the text, then the default is put back
+    s.host.minimized = true;
+    s.host.redrawNow();
+    EXPECT_TRUE(s.host.canvas.ops.empty());
+}
+
+TEST(Rendering, UnderlineThickness) {
+    for (const auto& [height, thickness] : {std::pair{0, 2}, {19, 2}, {20, 3}, {400, 22}}) EXPECT_EQ(underlineThickness(height), thickness);
+}
+
+// Centred on the maximized area 1040 x 800, division truncating toward zero.
+TEST(Placement, CentredOnTheMaximizedArea) {
+    const std::pair<Size, Point> table[] = {{{200, 80}, {420, 360}}, {{1100, 900}, {-30, -50}}, {{1043, 803}, {-1, -1}}};
+    for (const auto& [size, corner] : table) {
+        ProbeSetup s;
+        s.host.rect = {7, 9, 7 + size.cx, 9 + size.cy};
+        centerWindow(s.host, s.platform.system);
+        EXPECT_EQ(s.host.rect, (Rect{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy}));
+    }
+}
+
+}  // namespace
