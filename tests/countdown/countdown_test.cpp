@@ -87,7 +87,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
 // C click, P/R left press/release, p/r right press/release, M<dx> drag from
 // the press point, W<ms> wait, S<ms> pass without handling timers, N<s> set a
 // duration, Z<w>,<h> resize, Q<0|1> the alarm-sound option. Checks: =<text>
-// in the snapshot, $<text> last painted, G running, T tick timer,
+// in the snapshot, $<text> last painted, B the last paint has the band, G running, T tick timer,
 // F flash timer, A alarm, I inverted, O topmost (each 0 or 1), @<x>,<y> window
 // corner, ~<said> the last sound ("-" none, "_" for a space), m<n> menus opened.
 void play(CountdownSetup& s, const std::string& script) {
@@ -112,6 +112,7 @@ void play(CountdownSetup& s, const std::string& script) {
         case '=': EXPECT_EQ(s.shown(), arg) << "at " << word; break;
         case '$': EXPECT_EQ(s.host.texts.back(), arg) << "at " << word; break;
         case 'G': flag(s.running()); break;
+        case 'B': flag(std::count_if(s.host.canvas.ops.begin(), s.host.canvas.ops.end(), [](const std::string& op) { return op.starts_with("fill"); }) == 2); break;
         case 'T': flag(s.tickRunning()); break;
         case 'F': flag(s.flashRunning()); break;
         case 'A': flag(s.window->alarmActive()); break;
@@ -134,7 +135,7 @@ void play(CountdownSetup& s, const std::string& script) {
 TEST(Countdown, Timelines) {
     struct Row { const char* name; int32_t seconds, autoStart, topmost, sound; const char* script; };
     const Row table[] = {
-        {"double click starts, pauses and resumes", 60, 0, 0, 1, "D G1 T1 W10000 D G0 T0 =0:00:51 W5000 =0:00:51 D W10000 =0:00:41"},
+        {"double click starts, pauses and resumes", 60, 0, 0, 1, "D G1 T1 B1 W10000 D G0 T0 B0 =0:00:51 W5000 =0:00:51 D B1 W10000 =0:00:41"},
         {"triple click stops a running one at its full duration", 60, 0, 0, 1, "D W3000 C C C G0 $0:00:58 W500 G0 T0 $0:01:00"},
         {"triple click on an idle one", 60, 0, 0, 1, "W3000 C C C G1 W500 G0 T0 =0:01:00"},
         {"new duration with auto-start", 60, 1, 0, 1, "D W5000 N20 G1 T1 =0:00:20"},

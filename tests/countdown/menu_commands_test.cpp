@@ -119,7 +119,7 @@ TEST_F(MenuTest, EveryCommandReachesItsAction) {
         {kCmdBackColor, [&] { return platform.dialogs.opened.back() == "color"; }},
         {kCmdRegisteredTime3, [&] { return window->countdown().duration() == 3600 && running(); }},
         {kCmdStartStop, [&] { return !running(); }},
-        {kCmdStartStop, [&] { return running(); }},
+        {kCmdStartStop, [&] { return advance(2000), running(); }},
         {kCmdReset, [&] { return !running() && host.texts.back() == "1:00:00"; }},
         {kCmdSetTime, [&] { return platform.dialogs.opened.back() == "setTime"; }},
         {kCmdRegisterTimes, [&] { return platform.dialogs.opened.back() == "registeredTimes"; }},
