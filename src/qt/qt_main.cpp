@@ -4,7 +4,7 @@
 
 #include "countdown/timer_app.h"
 #include "platform/executable_path.h"
-#include "qt/application_icon.h"
+#include "qt/dialog_setup.h"
 #include "qt/font_mapping.h"
 #include "qt/qt_modal_runner.h"
 #include "qt/qt_services.h"
