@@ -10,7 +10,7 @@ packages=(
     wine wine64 xvfb xauth xdotool imagemagick openbox x11-utils
     fonts-ipafont-gothic
     qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    python3 sox zip
+    python3 sox zip file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
 )
 
 missing=()
