@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Performance of the native program, side by side with a minimal Qt 6
-# frameless window painting "0:03:00" (tests/qt/bench), both built in this run
+# frameless window painting "0:03:00" (bench/), both built in this run
 # and measured under one Xvfb without a window manager:
 #   - exec to first mapped window (median of RUNS starts),
 #   - resident memory 3 s after start (median),
@@ -20,7 +20,7 @@ exe="$root/build/win32/program/QuillastorTimer.exe"
 
 cmake -S "$root" -B "$build" -G Ninja -DQUILLASTOR_QT=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j "$jobs" --target QuillastorTimer
-cmake -S "$root/tests/qt/bench" -B "$bench/tools" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root/bench" -B "$bench/tools" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$bench/tools" -j "$jobs"
 probe="$bench/tools/map_probe"
 reference="$bench/tools/reference_timer"

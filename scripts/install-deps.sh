@@ -9,8 +9,8 @@ packages=(
     g++-mingw-w64-x86-64 mingw-w64-tools
     wine wine64 xvfb xauth xdotool imagemagick openbox x11-utils
     fonts-ipafont-gothic
-    qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools libgl-dev
-    python3 sox zip
+    qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    python3 sox zip file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
 )
 
 missing=()

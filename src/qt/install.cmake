@@ -1,7 +1,7 @@
 # cmake --install: the program, its sound, help file, desktop entry and icon
 # in their usual places; CPack makes a .deb of the same.
 install(TARGETS QuillastorTimer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS quillastor_qt_sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quillastor-timer)
+install(TARGETS quillastor_qt_sound LIBRARY DESTINATION ${QUILLASTOR_QT_MODULE_SUBDIR})
 if(DEFINED QUILLASTOR_NOTIFY_SOUND)
     install(FILES ${QUILLASTOR_NOTIFY_SOUND} ${QUILLASTOR_README} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillastor-timer)
     install(FILES ${QUILLASTOR_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/quillastor-timer)
@@ -11,16 +11,41 @@ endif()
 install(FILES ${PROJECT_SOURCE_DIR}/dist/linux/quillastor-timer.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
+# The manual page and the changelog, compressed as Debian wants them.
+foreach(doc QuillastorTimer.1 changelog)
+    execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/dist/linux/${doc}
+                    OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/${doc}.gz)
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${PROJECT_SOURCE_DIR}/dist/linux/QuillastorTimer.1 ${PROJECT_SOURCE_DIR}/dist/linux/changelog)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/QuillastorTimer.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillastor-timer)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillastor-timer)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "Quillastor <quillastor@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Small always-visible countdown timer")
+set(QUILLASTOR_DEB_MAINTAINER "Quillastor <quillastor@localhost>" CACHE STRING "Maintainer field of the .deb")
+set(CPACK_PACKAGE_CONTACT "${QUILLASTOR_DEB_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLASTOR_DEB_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small always-visible countdown timer")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "A desktop countdown timer in one small borderless window that shows the"
+    "remaining time (0:03:00) in a large font and nothing else. A double-click"
+    "starts or stops it, a triple-click resets it, a drag moves it, and a right"
+    "click opens a menu of preset times, a set-time dialog (a duration or a"
+    "clock time), and font, colour and window options. At zero the window comes"
+    "to the centre of the screen, on top of the others, flashes and sounds an"
+    "alarm until it is clicked. The settings survive restarts. The interface is"
+    "in Japanese.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6multimedia6 (>= 6.4), qt6-qpa-plugins, fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries come from dpkg-shlibdeps; it cannot see what Qt loads at run
+# time (the platform plug-ins, its translations) nor the Japanese face that
+# stands in for the Windows one.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "qt/application_icon.h"
+#include "qt/dialog_setup.h"
 #include "qt/font_mapping.h"
 #include "qt/qt_geometry.h"
 
@@ -35,7 +35,7 @@ double screenDpiY() {
 }  // namespace
 
 std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, ColorRef initialColor) {
-    ensureApplicationIcon();
+    prepareForDialogs();
     bool ok = false;
     const double dpiY = screenDpiY();
     const QFont font = QFontDialog::getFont(&ok, dialogFont(initial, dpiY), QApplication::activeWindow(), kFontTitle);
@@ -48,7 +48,7 @@ std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, Co
 }
 
 std::optional<ColorRef> QtCommonDialogs::chooseColor(ColorRef initial) {
-    ensureApplicationIcon();
+    prepareForDialogs();
     const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow(), kBackColorTitle);
     if (!color.isValid()) return std::nullopt;
     return toColorRef(color);

@@ -2,10 +2,15 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "countdown/command_line.h"
 #include "countdown/timer_app.h"
 #include "platform/executable_path.h"
-#include "qt/application_icon.h"
+#include "qt/dialog_setup.h"
 #include "qt/font_mapping.h"
+#include "qt/platform_choice.h"
 #include "qt/qt_modal_runner.h"
 #include "qt/qt_services.h"
 #include "qt/settings_location.h"
@@ -17,17 +22,38 @@
 #define QUILLASTOR_MODULE_DIR "../lib/quillastor-timer"
 #endif
 
+namespace {
+
+// Help and version go to standard output, a refusal to standard error; no
+// window opens and the settings file is not touched.
+int answer(const CommandLine& command) {
+    std::FILE* out = command.action == CommandLine::Action::Error ? stderr : stdout;
+    std::fputs(command.message.c_str(), out);
+    if (!command.message.empty() && command.message.back() != '\n') std::fputc('\n', out);
+    return command.exitStatus();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const CommandLine command = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (command.action != CommandLine::Action::Run) return answer(command);
+
+    const std::string platform = chooseQtPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
+    if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+    // Qt sees only the program's name: every argument is the timer's, and Qt
+    // would otherwise take some (-style, -geometry, ...) for its own.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installJapaneseFaceSubstitutes();
 
     const std::string exe = executablePath();
     const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
     setApplicationIconFile(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png"));
-    QtPlatform platform(exe, userConfigHome(), dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR));
-    QtModalRunner runner(platform.system);
-    TimerApp app_object;
-    app_object.run(platform.services, runner);
+    QtPlatform platformServices(exe, userConfigHome(), dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR));
+    QtModalRunner runner(platformServices.system);
+    TimerApp timerApp;
+    timerApp.run(platformServices.services, runner, command.start);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "qt/application_icon.h"
+#include "qt/dialog_setup.h"
 
 namespace {
 
@@ -20,8 +20,9 @@ QMessageBox::Icon iconOf(uint32_t style) {
 }  // namespace
 
 void QtMessageBoxes::show(const std::string& text, const std::optional<std::string>& caption, uint32_t style) {
-    ensureApplicationIcon();
+    prepareForDialogs();
     const QString title = caption ? QString::fromStdString(*caption) : QCoreApplication::applicationName();
-    QMessageBox box(iconOf(style), title, QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(iconOf(style), title, QString::fromStdString(text), QMessageBox::Ok, QApplication::activeWindow(),
+                    kFixedDialogFlags);
     box.exec();
 }

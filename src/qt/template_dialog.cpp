@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
-#include "qt/application_icon.h"
+#include "qt/dialog_setup.h"
 #include "qt/dialog_units.h"
 #include "qt/font_mapping.h"
 
@@ -53,10 +53,8 @@ QString controlName(int id) { return QStringLiteral("control_%1").arg(id); }
 
 TemplateDialog::TemplateDialog(const dialog_texts::DialogLayout& layout, std::span<const ControlLayout> controls,
                                QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
-    // A caption with a close box and a fixed frame, as the templates ask.
-    ensureApplicationIcon();
+    : QDialog(parent, kFixedDialogFlags) {
+    prepareForDialogs();
     setWindowTitle(QString::fromUtf8(layout.caption));
     const QFont font = fontFromLogFont(templateLogFont(layout.fontFace, layout.fontPoints));
     setFont(font);

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,6 +13,7 @@
 #include "qt/dialog_units.h"
 #include "qt/font_mapping.h"
 #include "qt/frame_band.h"
+#include "qt/native_position.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_geometry.h"
 
@@ -69,7 +71,9 @@ bool TimerWidget::timerActive(uint32_t id) const {
     return it != timers_.end() && it->second->isActive();
 }
 
-Rect TimerWidget::windowRect() const { return toRect(geometry()); }
+QPoint TimerWidget::topLeft() const { return nativeTopLeft(*this).value_or(geometry().topLeft()); }
+
+Rect TimerWidget::windowRect() const { return toRect(QRect(topLeft(), size())); }
 
 Size TimerWidget::clientSize() const {
     const QRect client = clientRectOf(size(), frameThickness());
@@ -77,20 +81,44 @@ Size TimerWidget::clientSize() const {
 }
 
 Point TimerWidget::clientToScreen(Point client) const {
-    const QPoint corner = geometry().topLeft();
+    const QPoint corner = topLeft();
     return Point{corner.x() + frameThickness() + client.x, corner.y() + frameThickness() + client.y};
 }
 
 bool TimerWidget::isMinimized() const { return QWidget::isMinimized(); }
 
-void TimerWidget::moveTo(int32_t x, int32_t y) { move(x, y); }
+// Qt remembers the window's place from configure events and, under a
+// reparenting window manager, can keep a wrong one from the moment the window
+// is mapped; its next move or resize would send that place back to the
+// window manager. Before the first one, Qt learns where the window really is.
+void TimerWidget::adoptNativePosition() {
+    if (positionAdopted_) return;
+    const std::optional<QPoint> native = nativeTopLeft(*this);
+    if (!native) return;
+    positionAdopted_ = true;
+    if (*native != pos()) move(*native);
+}
+
+// A Wayland client cannot place its window: a drag is handed to the
+// compositor, which keeps the pointer until the button is up, so the press
+// ends here for the timer.
+void TimerWidget::moveTo(int32_t x, int32_t y) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && captured_) {
+        if (windowHandle() && windowHandle()->startSystemMove()) events_.leftUp(lastClientPoint_);
+        return;
+    }
+    adoptNativePosition();
+    move(x, y);
+}
 
 void TimerWidget::resizeTo(int32_t width, int32_t height) {
+    adoptNativePosition();
     resize(width, height);
     reportSize();  // a hidden widget gets its resize event only when shown
 }
 
 void TimerWidget::place(const Rect& outer) {
+    adoptNativePosition();
     setGeometry(toQRect(outer));
     reportSize();
     repaint();
@@ -164,15 +192,16 @@ void TimerWidget::reportSize() {
 }
 
 QPoint TimerWidget::localPosition(const QMouseEvent* event) const {
-    // Relative to where the window really was when the event happened; Qt's
-    // own idea of the window's place can lag behind the window manager's
-    // just after the window is mapped.
+    // Against the place windowRect reports, so that a drag worked out from
+    // both follows the pointer even while earlier moves are still pending.
+    if (const std::optional<QPoint> native = nativeTopLeft(*this)) return event->globalPosition().toPoint() - *native;
     return event->position().toPoint();
 }
 
-Point TimerWidget::clientPoint(const QMouseEvent* event) const {
+Point TimerWidget::clientPoint(const QMouseEvent* event) {
     const QPoint local = localPosition(event);
-    return Point{local.x() - frameThickness(), local.y() - frameThickness()};
+    lastClientPoint_ = Point{local.x() - frameThickness(), local.y() - frameThickness()};
+    return lastClientPoint_;
 }
 
 void TimerWidget::mousePressEvent(QMouseEvent* event) {

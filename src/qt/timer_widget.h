@@ -61,7 +61,9 @@ protected:
 
 private:
     QPoint localPosition(const QMouseEvent* event) const;
-    Point clientPoint(const QMouseEvent* event) const;
+    Point clientPoint(const QMouseEvent* event);
+    QPoint topLeft() const;
+    void adoptNativePosition();
     void reportSize();
 
     WindowEvents& events_;
@@ -72,6 +74,8 @@ private:
     quint64 lastPressTime_ = 0;
     Qt::MouseButton lastPressButton_ = Qt::NoButton;
     bool captured_ = false;
+    bool positionAdopted_ = false;
+    Point lastClientPoint_{};
     std::optional<int> modalResult_;
     QEventLoop* loop_ = nullptr;
 };
