@@ -81,7 +81,10 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SIZE:
         timer.onSize(LOWORD(lParam), HIWORD(lParam));
         return FALSE;
+    // The dialog class has CS_DBLCLKS: a quick second press arrives as a
+    // double-click message. It is a press like any other; the core counts.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         timer.onLButtonDown(clientPoint(lParam));
         return FALSE;
     case WM_LBUTTONUP:
@@ -91,6 +94,7 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         timer.onMouseMove(clientPoint(lParam));
         return FALSE;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         timer.onRButtonDown(clientPoint(lParam));
         return FALSE;
     case WM_RBUTTONUP:
