@@ -1,6 +1,5 @@
 #include "win32/timer_dialog_win32.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "win32/gdi_canvas.h"
@@ -19,18 +18,6 @@ struct TimerRun {
 // The run whose window is being created: messages that arrive before
 // WM_INITDIALOG hands over the pointer still reach the core.
 TimerRun* creatingRun = nullptr;
-// The run whose tooltip sees every message first.
-TimerRun* relayRun = nullptr;
-
-LRESULT CALLBACK relayToTooltip(int code, WPARAM removal, LPARAM lParam) {
-    if (code == HC_ACTION && removal == PM_REMOVE && relayRun && relayRun->host.tooltip()) {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        if (msg->hwnd == relayRun->host.window())
-            SendMessageW(relayRun->host.tooltip(), TTM_RELAYEVENT, 0, lParam);
-    }
-    return CallNextHookEx(nullptr, code, removal, lParam);
-}
-
 TimerRun* runOf(HWND window, UINT message, LPARAM lParam) {
     if (auto* run = reinterpret_cast<TimerRun*>(GetWindowLongPtrW(window, DWLP_USER))) return run;
     TimerRun* run = message == WM_INITDIALOG ? reinterpret_cast<TimerRun*>(lParam) : creatingRun;
@@ -140,13 +127,8 @@ int Win32ModalRunner::runModal(TimerWindow& timer) {
     TimerRun run{timer, host, owners_};
     host_ = &host;
     creatingRun = &run;
-    relayRun = &run;
-    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, relayToTooltip, nullptr, GetCurrentThreadId());
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(timer.templateId()), nullptr,
                                            timerDialogProc, reinterpret_cast<LPARAM>(&run));
-    if (hook) UnhookWindowsHookEx(hook);
-    host.destroyTooltip();
-    relayRun = nullptr;
     creatingRun = nullptr;
     if (run.ownerPushed) owners_.pop();
     host_ = nullptr;

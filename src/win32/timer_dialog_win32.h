@@ -16,7 +16,6 @@ public:
 
     // The window of the run in progress (null outside a run); for tests.
     HWND window() const { return host_ ? host_->window() : nullptr; }
-    const Win32WindowHost* host() const { return host_; }
 
 private:
     OwnerWindows& owners_;
