@@ -74,7 +74,7 @@ centre() { CX=$(((X0 + X1) / 2)); CY=$(((Y0 + Y1) / 2)); }
 band_share() { share "$1" "$X0" "$X1" "$BY" "$WHITE"; }
 
 start_program() {
-    (cd "$app" && wine QuillastorTimer.exe >/dev/null 2>&1 &)
+    (cd "$app" && wine QuillastorTimer.exe "$@" >/dev/null 2>&1 &)
 }
 
 echo "1. First start: the window appears centred with 0:03:00"
@@ -233,5 +233,34 @@ for i in $(seq 1 20); do
     sleep 0.3
 done
 [ "$saved" = 1 ] || fail "after the log-off the file holds $(stored 0),$(stored 4), expected $((left + 40)),$((top + 30))"
+
+echo "11. A refused argument: a message, exit status 2, no window, the file untouched"
+sleep 1
+cp "$app/QuillastorTimer.dat" "$work/saved.dat"
+(set +e; cd "$app"; wine QuillastorTimer.exe abc >"$work/out.txt" 2>&1; echo $? >"$work/status") &
+for i in $(seq 30); do xdotool search --name Quillastor >/dev/null 2>&1 && break; sleep 0.3; done
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name Quillastor | head -1)")"
+[ "$(box "$(shot refused)" "$BACK")" = none ] || fail "a timer window next to the message"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 sleep 0.3 key Return  # a click gives it the keys
+for i in $(seq 20); do [ -s "$work/status" ] && break; sleep 0.3; done
+[ "$(cat "$work/status")" = 2 ] || fail "exit status $(cat "$work/status" 2>/dev/null), not 2"
+grep -q "「abc」は時間として読めません。" "$work/out.txt" || fail "the message is not printed"
+cmp -s "$app/QuillastorTimer.dat" "$work/saved.dat" || fail "the settings file changed"
+
+echo "12. A start time: 1:30 starts at once; Exit stores 90 seconds"
+start_program 1:30
+wait_window
+at_least "$(band_share "$(shot started-1-30)")" 0.9 || fail "1:30 did not start the countdown"
+centre
+xdotool mousemove "$CX" "$CY" click 3
+sleep 1
+xdotool key Up Return
+n=$(od -An -t d4 -j 104 -N 4 "$app/QuillastorTimer.dat")
+for i in $(seq 20); do
+    seconds=$(od -An -t d4 -j $((108 + 4 * n)) -N 4 "$app/QuillastorTimer.dat")
+    [ $((seconds)) = 90 ] && break
+    sleep 0.3
+done
+[ $((seconds)) = 90 ] || fail "the settings file holds $((seconds)) seconds, not 90"
 
 echo "End-to-end: all steps passed (screenshots in $shots)"
