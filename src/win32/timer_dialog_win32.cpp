@@ -4,6 +4,7 @@
 
 #include "win32/gdi_canvas.h"
 #include "win32/gdi_handles.h"
+#include "win32/window_host_win32.h"
 #include "window/timer_window.h"
 
 namespace {
@@ -125,12 +126,10 @@ int Win32ModalRunner::runModal(TimerWindow& timer) {
     Win32WindowHost host;
     timer.attach(host);
     TimerRun run{timer, host, owners_};
-    host_ = &host;
     creatingRun = &run;
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(timer.templateId()), nullptr,
                                            timerDialogProc, reinterpret_cast<LPARAM>(&run));
     creatingRun = nullptr;
     if (run.ownerPushed) owners_.pop();
-    host_ = nullptr;
     return static_cast<int>(result);
 }

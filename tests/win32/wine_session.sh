@@ -1,12 +1,8 @@
-# Shared by the Windows scripts (source it): a private Wine prefix that
-# renders Japanese, and a virtual display.
-#
-#   wine_use_prefix DIR      export the Wine variables for the prefix DIR
-#   wine_prepare_prefix      create it once: Japanese UI fonts, no window manager
-#   display_start [WxH]      start Xvfb when there is no $DISPLAY (or always,
-#                            with FORCE_XVFB=1), and openbox unless
-#                            NO_WINDOW_MANAGER=1; sets VIRTUAL_DISPLAY
-#   display_stop             stop what display_start started
+# Shared by the Windows scripts (source it): wine_use_prefix DIR and
+# wine_prepare_prefix give a private Wine prefix that renders Japanese;
+# display_start [WxH] starts Xvfb when there is no $DISPLAY (always with
+# FORCE_XVFB=1) and sets VIRTUAL_DISPLAY; display_stop stops it. No window
+# manager: under openbox the tool window received no clicks from xdotool.
 
 wine_use_prefix() {
     export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -17,11 +13,9 @@ wine_use_prefix() {
 
 wine_prepare_prefix() {
     [ -f "$WINEPREFIX/.quillastor-prefix" ] && return 0
-    mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
-    # regedit reads UTF-16, which keeps the Japanese face names intact.
-    # Managed=N: with no window manager on the display, Wine must not wait
-    # for one (it waits two seconds for each window that closes).
+    # Managed=N: with no window manager, Wine waits two seconds for one on
+    # every window that closes. regedit reads UTF-16: Japanese face names.
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
         printf '"Managed"="N"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
@@ -42,24 +36,12 @@ display_start() {
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
     # -br: a black root that is repainted, so a closed window leaves no trace.
     Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -br -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for i in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    if [ "${NO_WINDOW_MANAGER:-0}" != 1 ]; then
-        openbox >/dev/null 2>&1 &
-        OPENBOX_PID=$!
-        # A window mapped before the window manager is ready is never managed.
-        for i in $(seq 1 50); do
-            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-            sleep 0.1
-        done
-    fi
-    VIRTUAL_DISPLAY=":$n"
+    XVFB_PID=$! DISPLAY=":$n" VIRTUAL_DISPLAY=":$n"
+    export DISPLAY
+    for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 display_stop() {
-    [ -n "${OPENBOX_PID:-}" ] && kill "$OPENBOX_PID" 2>/dev/null
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-    OPENBOX_PID="" XVFB_PID=""
-    return 0
+    XVFB_PID=""
 }
