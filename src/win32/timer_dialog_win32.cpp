@@ -55,8 +55,8 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     TimerWindow& timer = run->timer;
     switch (message) {
     case WM_INITDIALOG: {
-        // No taskbar button: the template's tool-window style alone is not
-        // enough when the dialog manager adds the application-window style.
+        // No taskbar button: the application-window style would give the
+        // tool window one, whoever set it.
         const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
         SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
         return timer.onInitDialog() ? TRUE : FALSE;
