@@ -15,7 +15,7 @@ wine_use_prefix "$dir/wineprefix"
 wine_prepare_prefix
 
 trap display_stop EXIT
-NO_WINDOW_MANAGER=1 display_start
+display_start
 cd "$dir/program"
 if [ -z "$VIRTUAL_DISPLAY" ]; then
     exec wine QuillastorTimer.exe

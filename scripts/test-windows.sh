@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows stage: cross-compiles everything with MinGW-w64, runs the core
-# tests and the integration tests under Wine on a virtual display, runs the
-# end-to-end script on the packaged program and leaves the zip in build/win32.
+# tests (the Windows build of them: its compiler, C runtime and code pages)
+# and the backend tests under Wine on a virtual display, runs the end-to-end
+# script on the packaged program and leaves the zip in build/win32.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir="$root/build/win32"
@@ -15,14 +16,17 @@ cmake --build "$dir" -j "${JOBS:-2}"
 wine_use_prefix "$dir/wineprefix"
 wine_prepare_prefix
 
-echo "== Core and integration tests under Wine"
-# The integration tests place windows themselves: no window manager, which
-# would move them on mapping.
-trap display_stop EXIT
-FORCE_XVFB=1 NO_WINDOW_MANAGER=1 display_start
+echo "== Core and backend tests under Wine"
+trap 'wineserver -k 2>/dev/null; display_stop' EXIT
+FORCE_XVFB=1 display_start
+# One Wine server and its services for all the test programs, started here
+# so that they hold none of ctest's output pipes: each test program then
+# starts in a fraction of a second instead of about three.
+wineserver -p
+wineboot >/dev/null 2>&1
 (cd "$dir" && ctest --output-on-failure)
+wineserver -k || true
 display_stop
-wineserver -w
 
 echo "== Package"
 (cd "$dir" && cpack -G ZIP >/dev/null)

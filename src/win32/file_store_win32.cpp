@@ -42,6 +42,20 @@ bool writeAll(HANDLE file, const uint8_t* data, std::size_t size, std::size_t wr
     return true;
 }
 
+bool moveOver(const std::wstring& from, const std::wstring& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// ReplaceFileW keeps the old file's identity (its access control list,
+// creation time, compression, encryption), which a rename over it would lose.
+// When the old file has gone meanwhile, or was moved aside and left so, the
+// new one just takes the name.
+bool replace(const std::wstring& target, const std::wstring& replacement) {
+    if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr)) return true;
+    const DWORD error = GetLastError();
+    return (error == ERROR_FILE_NOT_FOUND || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) && moveOver(replacement, target);
+}
+
 // Creates a new file beside `target` that no other writer can be using.
 HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
     static unsigned counter = 0;
@@ -75,20 +89,19 @@ public:
 
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
         const std::wstring target = wideFromNarrow(path);
-        // MoveFileExW would replace a read-only file's contents behind the
-        // user's back, so refuse as an in-place write would.
+        // Both a replacement and a rewrite would get past a read-only flag.
         const DWORD attributes = GetFileAttributesW(target.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
-            return false;
+        const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+        if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) return false;
 
         std::wstring temp;
         Handle file(createTemporary(target, temp));
-        if (!file.valid()) return false;
+        // A folder where the user may change the file but not add one.
+        if (!file.valid()) return exists && rewrite(target, bytes);
         bool ok = writeAll(file.get(), bytes.data(), bytes.size(), writableBytes_);
         ok = ok && FlushFileBuffers(file.get()) != 0;
         ok = file.close() && ok;
-        ok = ok && MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        ok = ok && (exists ? replace(target, temp) : moveOver(temp, target));
         if (!ok) DeleteFileW(temp.c_str());
         return ok;
     }
@@ -98,6 +111,14 @@ public:
     }
 
 private:
+    // In place: cut to nothing, write, flush. A failure leaves the file short.
+    bool rewrite(const std::wstring& target, const std::vector<uint8_t>& bytes) const {
+        Handle file(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid() || !SetEndOfFile(file.get())) return false;
+        const bool ok = writeAll(file.get(), bytes.data(), bytes.size(), writableBytes_) && FlushFileBuffers(file.get());
+        return file.close() && ok;
+    }
+
     std::size_t writableBytes_;
 };
 

@@ -1,10 +1,10 @@
 #include "win32/timer_dialog_win32.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "win32/gdi_canvas.h"
 #include "win32/gdi_handles.h"
+#include "win32/window_host_win32.h"
 #include "window/timer_window.h"
 
 namespace {
@@ -19,18 +19,6 @@ struct TimerRun {
 // The run whose window is being created: messages that arrive before
 // WM_INITDIALOG hands over the pointer still reach the core.
 TimerRun* creatingRun = nullptr;
-// The run whose tooltip sees every message first.
-TimerRun* relayRun = nullptr;
-
-LRESULT CALLBACK relayToTooltip(int code, WPARAM removal, LPARAM lParam) {
-    if (code == HC_ACTION && removal == PM_REMOVE && relayRun && relayRun->host.tooltip()) {
-        auto* msg = reinterpret_cast<MSG*>(lParam);
-        if (msg->hwnd == relayRun->host.window())
-            SendMessageW(relayRun->host.tooltip(), TTM_RELAYEVENT, 0, lParam);
-    }
-    return CallNextHookEx(nullptr, code, removal, lParam);
-}
-
 TimerRun* runOf(HWND window, UINT message, LPARAM lParam) {
     if (auto* run = reinterpret_cast<TimerRun*>(GetWindowLongPtrW(window, DWLP_USER))) return run;
     TimerRun* run = message == WM_INITDIALOG ? reinterpret_cast<TimerRun*>(lParam) : creatingRun;
@@ -67,8 +55,8 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     TimerWindow& timer = run->timer;
     switch (message) {
     case WM_INITDIALOG: {
-        // No taskbar button: the template's tool-window style alone is not
-        // enough when the dialog manager adds the application-window style.
+        // No taskbar button: the application-window style would give the
+        // tool window one, whoever set it.
         const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
         SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
         return timer.onInitDialog() ? TRUE : FALSE;
@@ -81,7 +69,10 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SIZE:
         timer.onSize(LOWORD(lParam), HIWORD(lParam));
         return FALSE;
+    // The dialog class has CS_DBLCLKS: a quick second press arrives as a
+    // double-click message. It is a press like any other; the core counts.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         timer.onLButtonDown(clientPoint(lParam));
         return FALSE;
     case WM_LBUTTONUP:
@@ -91,6 +82,7 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         timer.onMouseMove(clientPoint(lParam));
         return FALSE;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
         timer.onRButtonDown(clientPoint(lParam));
         return FALSE;
     case WM_RBUTTONUP:
@@ -134,17 +126,10 @@ int Win32ModalRunner::runModal(TimerWindow& timer) {
     Win32WindowHost host;
     timer.attach(host);
     TimerRun run{timer, host, owners_};
-    host_ = &host;
     creatingRun = &run;
-    relayRun = &run;
-    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, relayToTooltip, nullptr, GetCurrentThreadId());
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(timer.templateId()), nullptr,
                                            timerDialogProc, reinterpret_cast<LPARAM>(&run));
-    if (hook) UnhookWindowsHookEx(hook);
-    host.destroyTooltip();
-    relayRun = nullptr;
     creatingRun = nullptr;
     if (run.ownerPushed) owners_.pop();
-    host_ = nullptr;
     return static_cast<int>(result);
 }

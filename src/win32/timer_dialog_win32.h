@@ -7,20 +7,14 @@
 
 #include "platform/modal_runner.h"
 #include "win32/owner_window.h"
-#include "win32/window_host_win32.h"
 
 class Win32ModalRunner final : public ModalRunner {
 public:
     explicit Win32ModalRunner(OwnerWindows& owners) : owners_(owners) {}
     int runModal(TimerWindow& window) override;
 
-    // The window of the run in progress (null outside a run); for tests.
-    HWND window() const { return host_ ? host_->window() : nullptr; }
-    const Win32WindowHost* host() const { return host_; }
-
 private:
     OwnerWindows& owners_;
-    Win32WindowHost* host_ = nullptr;
 };
 
 // Paints the timer window: the core composes the client area off screen,

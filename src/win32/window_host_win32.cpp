@@ -59,27 +59,23 @@ LogFont Win32WindowHost::dialogFont() const {
 }
 
 void Win32WindowHost::createTooltip(const std::string& text) {
-    // Not owned by the window: Wine keeps a window that owns a popup out of
-    // the topmost band. The relay needs no owner; the run destroys it.
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!tooltip_) return;
+    // Owned by the window: it shares the window's band in the Z order and is
+    // destroyed with it.
+    const HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip) return;
     // Wrap only at the text's own line breaks.
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 1000);
+    SendMessageW(tooltip, TTM_SETMAXTIPWIDTH, 0, 1000);
     std::wstring wide = wideFromNarrow(text);
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND;
+    // TTF_SUBCLASS: the tooltip sees the window's mouse messages itself.
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(window_);
     tool.hinst = GetModuleHandleW(nullptr);
     tool.lpszText = wide.data();
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void Win32WindowHost::destroyTooltip() {
-    if (tooltip_) DestroyWindow(tooltip_);
-    tooltip_ = nullptr;
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void Win32WindowHost::endModal(int result) { EndDialog(window_, result); }

@@ -10,8 +10,6 @@ class Win32WindowHost final : public WindowHost {
 public:
     HWND window() const { return window_; }
     void setWindow(HWND window) { window_ = window; }
-    HWND tooltip() const { return tooltip_; }
-    void destroyTooltip();
 
     Rect windowRect() const override;
     Size clientSize() const override;
@@ -38,5 +36,4 @@ public:
 
 private:
     HWND window_ = nullptr;
-    HWND tooltip_ = nullptr;
 };
