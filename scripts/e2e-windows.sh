@@ -10,7 +10,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 work="$root/build/win32/e2e" app="$root/build/win32/e2e/app" dat="$root/build/win32/e2e/app/QuillastorTimer.dat"
-source "$root/tests/win32/wine_session.sh"
+source "$root/scripts/wine-session.sh"
 BACK=128,128,255 INVERTED=127,127,0 WHITE=255,255,255 BLACK=0,0,0
 
 chattr -i "$app" 2>/dev/null || true
