@@ -13,7 +13,7 @@
 struct CountdownSetup {
     FakePlatform platform;
     std::optional<CountdownWindow> window;
-    FakeWindow host{platform.time, platform.system};
+    FakeWindow host{platform.time};
 
     // `stored` (when given) is written as the settings file first.
     void start(CountdownSettings* stored = nullptr, std::optional<StartTime> startTime = std::nullopt) {

@@ -115,12 +115,8 @@ void FakeWindow::redrawNow() {
         if (op.starts_with("text ")) texts.push_back(op.substr(op.rfind(' ') + 1));
 }
 
-int FakeWindow::count(const std::string& entry) const {
-    return static_cast<int>(std::count(log.begin(), log.end(), entry));
-}
-
 int FakeModalRunner::runModal(TimerWindow& window) {
-    FakeWindow host(time_, system_);
+    FakeWindow host(time);
     host.attach(window);
     // Creation sends the first size message, before initialisation.
     window.onSize(host.clientSize().cx, host.clientSize().cy);

@@ -1,15 +1,8 @@
 // A fake platform with virtual time for the core tests; nothing here sleeps.
-//  - FakeTime is the tick source and the scheduler of every window timer:
-//    advance(ms) fires the due timers in due order (ties in the order they
-//    were set), each at its due time; skip(ms) moves the clock without firing
-//    (a busy message loop), and the overdue timers fire once at the next advance.
-//  - FakeWindow is a rectangle with a 4 px frame that logs what the core asks
-//    of it ("moveTo 10,20", "resize 100x50", "place 1,2,3,4", "topmost 1",
-//    "redraw"); a new size calls onSize, redrawNow paints into `canvas`.
-//  - FakeTextMeasurer: cx = length * h * widthPercent / 100, cy = h *
-//    heightPercent / 100; above fitLimit nothing fits, above growthCap the
-//    extent stops growing. Every measured height goes to `heights`.
-//  - The rest record what they were asked and answer what the test scripted.
+// FakeTime fires due timers in due order (ties in the order they were set);
+// skip() passes time without firing, as a busy message loop does. FakeWindow
+// is a rectangle with a 4 px frame that logs what the core asks of it. The
+// rest record what they were asked and answer what the test scripted.
 #pragma once
 
 #include <cstdint>
@@ -57,6 +50,8 @@ struct FakeSystemValues : SystemValues {
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
 };
 
+// cx = length * h * widthPercent / 100, cy = h * heightPercent / 100; above
+// fitLimit nothing fits, above growthCap the extent stops growing.
 struct FakeTextMeasurer : TextMeasurer {
     Size measure(const LogFont& font, const std::string& utf8) const override;
     int32_t widthPercent = 50;
@@ -142,7 +137,7 @@ struct RecordingCanvas : Canvas {
 
 class FakeWindow : public WindowHost {
 public:
-    FakeWindow(FakeTime& time, const FakeSystemValues& system) : time_(time), system_(system) {}
+    explicit FakeWindow(FakeTime& time) : time_(time) {}
     ~FakeWindow() override { time_.killAll(); }
     void attach(TimerWindow& window);
     void detach();
@@ -165,7 +160,6 @@ public:
     void endModal(int result) override { endResult = result; }
 
     bool timerRunning(uint32_t id) const { return time_.period(id).has_value(); }
-    int count(const std::string& entry) const;
 
     Rect rect{100, 100, 300, 180};
     bool minimized = false;
@@ -181,21 +175,16 @@ public:
 private:
     void changeSize(const Rect& next);
     FakeTime& time_;
-    const FakeSystemValues& system_;
     TimerWindow* window_ = nullptr;
 };
 
 // The modal run: the native window is made (its first size message comes
 // while the sizing guard is still up), initialised, then `session` drives it.
-class FakeModalRunner : public ModalRunner {
-public:
-    FakeModalRunner(FakeTime& time, const FakeSystemValues& system) : time_(time), system_(system) {}
+struct FakeModalRunner : ModalRunner {
+    explicit FakeModalRunner(FakeTime& t) : time(t) {}
     int runModal(TimerWindow& window) override;
+    FakeTime& time;
     std::function<void(TimerWindow&, FakeWindow&)> session;
-
-private:
-    FakeTime& time_;
-    const FakeSystemValues& system_;
 };
 
 // The "ＭＳ Ｐゴシック" 12 pt record of the window template, as the fake reports it.
@@ -209,7 +198,7 @@ struct FakePlatform {
     FakeOutput output;
     FakeFileStore files;
     FakeDialogs dialogs;
-    FakeModalRunner runner{time, system};
+    FakeModalRunner runner{time};
     Services services{time,   system, text,    clock,   output,  output,           files,
                       output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe"};
 };

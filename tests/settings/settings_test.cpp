@@ -60,32 +60,6 @@ TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
     EXPECT_EQ(stored(back), golden());
 }
 
-// Every field keeps its exact value, bytes after the face name included;
-// bytes after the last field are dropped.
-TEST(SettingsFile, UnusualValuesRoundTripAndExtraBytesAreDropped) {
-    CountdownSettings s;
-    s.windowRect = {-1200, -5, 3000, 2147483647};
-    s.topmost = 7;
-    LogFont font{95, -3, 900, 1800, 400, 1, 2, 3, 4, 5, 6, 7, 8};
-    font.lfFaceName.fill('\xEE');
-    font.lfFaceName[1] = '\0';
-    s.setFont(font);
-    s.backColor = 0xFFFFFFFF;
-    s.underline = 0;
-    s.autoFit = -1;
-    s.reserved = 12345;
-    s.alarmSound = 0;
-    s.registeredTimes = {1, 59, 3600, 86399, 0xFFFFFFFF};
-    s.countdownSeconds = 2147484;
-    Bytes bytes = stored(s);
-    ASSERT_EQ(bytes.size(), 136u);
-    bytes.insert(bytes.end(), {0xDE, 0xAD, 0xBE});
-    CountdownSettings back;
-    ASSERT_TRUE(load(back, bytes));
-    EXPECT_EQ(back.logFont(), font);
-    EXPECT_EQ(stored(back), stored(s));
-}
-
 // The count is never trusted: a count of 0 or less reads no entries, a huge
 // one stops at the end of the file, one above five loads whole.
 TEST(SettingsFile, RegisteredTimeCounts) {

@@ -82,35 +82,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ShownTime, ::testing::Values(
     Shown{kMin, 0, 0, true, 0, "0:00:00"},
     Shown{0, 2147483648u, kMin, true, kMax, "596:31:23"}));  // |INT32_MIN| shows as INT32_MAX
 
-// Pause keeps the extra second, reset keeps the duration, a new duration
-// leaves the clock running, and a finished countdown runs across the wrap.
-TEST(CountdownTimer, TransitionsKeepWhatTheyShould) {
-    Ticks ticks;
-    CountdownTimer timer(ticks);
-    timer.setDuration(180);
-    timer.pause();
-    ticks.now = 1000;
-    timer.start();
-    ticks.now = 2500;
-    timer.pause();
-    ticks.now = 60000;
-    EXPECT_FALSE(timer.isRunning());
-    EXPECT_EQ(timer.shownMs(), 179500);
-    timer.reset();
-    EXPECT_EQ(timer.shownMs(), 180000);
-    timer.start();
-    ticks.now += 2000;
-    timer.setDuration(60);
-    EXPECT_TRUE(timer.isRunning());
-    EXPECT_EQ(timer.remainingMs(), 58000);
-    timer.setDuration(1);
-    timer.reset();
-    ticks.now = 4294967000u;
-    timer.start();
-    ticks.now = 3204;  // 3500 ms later, after the counter wrapped
-    EXPECT_EQ(timer.shownMs(), 2500);
-}
-
 TEST(TimeText, ClockFormAndParts) {
     const std::pair<int32_t, const char*> clock[] = {{999, "0:00:00"}, {59999, "0:00:59"}, {3661000, "1:01:01"}, {86399000, "23:59:59"}, {360000000, "100:00:00"}, {kMax, "596:31:23"}};
     for (const auto& [ms, text] : clock) EXPECT_EQ(formatTime(ms, kClockFormatMode), text);

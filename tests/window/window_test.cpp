@@ -24,7 +24,7 @@ public:
     void onCommand(uint32_t) override {}
     void saveSettings() override {}
     int32_t timeFormatMode() const override { return kClockFormatMode; }
-    void showContextMenu(int32_t x, int32_t y) override { menuAt.push_back({x, y}); }
+    void showContextMenu(int32_t, int32_t) override {}
     void reset() override { ++resets; }
     void toggleStartStop() override { ++toggles; }
     void applyDefaultSettings() override {}
@@ -44,7 +44,6 @@ public:
     DisplayState shown;  // what updateDisplay puts into the snapshot
     int toggles = 0;
     int resets = 0;
-    std::vector<Point> menuAt;
 };
 
 // A probe after start-up (no settings file) on the fake platform, at
@@ -52,7 +51,7 @@ public:
 struct ProbeSetup {
     FakePlatform platform;
     Probe window{platform.services};
-    FakeWindow host{platform.time, platform.system};
+    FakeWindow host{platform.time};
     explicit ProbeSetup(bool initialise = true) {
         window.createStateObjects();
         host.attach(window);
@@ -120,12 +119,6 @@ TEST(Gestures, Timelines) {
         ProbeSetup s;
         play(s, script);
     }
-}
-
-TEST(Gestures, RightReleaseOpensTheMenuAtItsClientPoint) {
-    ProbeSetup s;
-    s.window.onRButtonUp({33, 7});
-    EXPECT_EQ(s.window.menuAt, std::vector<Point>{(Point{33, 7})});
 }
 
 // Heights tried while fitting the font to a 1000 x 60 client: growth in steps
@@ -260,21 +253,6 @@ TEST(Rendering, Paints) {
     s.host.minimized = true;
     s.host.redrawNow();
     EXPECT_TRUE(s.host.canvas.ops.empty());
-}
-
-TEST(Rendering, UnderlineThickness) {
-    for (const auto& [height, thickness] : {std::pair{0, 2}, {19, 2}, {20, 3}, {400, 22}}) EXPECT_EQ(underlineThickness(height), thickness);
-}
-
-// Centred on the maximized area 1040 x 800, division truncating toward zero.
-TEST(Placement, CentredOnTheMaximizedArea) {
-    const std::pair<Size, Point> table[] = {{{200, 80}, {420, 360}}, {{1100, 900}, {-30, -50}}, {{1043, 803}, {-1, -1}}};
-    for (const auto& [size, corner] : table) {
-        ProbeSetup s;
-        s.host.rect = {7, 9, 7 + size.cx, 9 + size.cy};
-        centerWindow(s.host, s.platform.system);
-        EXPECT_EQ(s.host.rect, (Rect{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy}));
-    }
 }
 
 }  // namespace
