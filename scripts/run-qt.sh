@@ -13,7 +13,7 @@ bin="$dir/src/qt"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     cd "$bin"
-    exec ./QuillastorTimer
+    exec ./QuillastorTimer "$@"
 fi
 
 echo "No display: starting the timer on a virtual display (Xvfb)."
@@ -29,7 +29,7 @@ openbox >/dev/null 2>&1 &
 pids+=($!)
 # A window mapped before the window manager is ready is never managed (nor shown).
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-(cd "$bin" && exec ./QuillastorTimer) &
+(cd "$bin" && exec ./QuillastorTimer "$@") &
 pids+=($!)
 sleep 4
 import -window root "$dir/screenshot.png"

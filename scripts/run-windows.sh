@@ -18,11 +18,11 @@ trap display_stop EXIT
 display_start
 cd "$dir/program"
 if [ -z "$VIRTUAL_DISPLAY" ]; then
-    exec wine QuillastorTimer.exe
+    exec wine QuillastorTimer.exe "$@"
 fi
 
 echo "No display: running on the virtual display $VIRTUAL_DISPLAY (Xvfb)."
-wine QuillastorTimer.exe &
+wine QuillastorTimer.exe "$@" &
 pid=$!
 sleep "${SHOT_AFTER:-6}"
 shot="$root/build/run-windows.png"

@@ -46,8 +46,9 @@ TEST_F(MenuTest, FirstRunMenu) {
 }
 
 // The registered times take the first places with their ids, five at most;
-// a time above the signed range counts as the largest duration.
-TEST_F(MenuTest, RegisteredTimesTakeTheFirstPlaces) {
+// a time above the signed range counts as the largest duration. Choosing
+// one sets its duration (auto-start on: it runs at once).
+TEST_F(MenuTest, RegisteredTimes) {
     const std::pair<std::vector<uint32_t>, std::vector<std::string>> table[] = {
         {{}, {"32793 時間設定..."}},
         {{90, 3661, 4294967295u}, {"32794 1分30秒", "32795 1時間1分1秒", "32796 596523時間14分7秒", "32793 時間設定..."}},
@@ -58,13 +59,8 @@ TEST_F(MenuTest, RegisteredTimesTakeTheFirstPlaces) {
         const auto menu = open();
         EXPECT_EQ(std::vector<std::string>(menu.begin(), menu.begin() + static_cast<std::ptrdiff_t>(head.size())), head);
     }
-}
-
-// Choosing one sets its duration (auto-start on: it runs at once).
-TEST_F(MenuTest, EachRegisteredTimeIdSetsItsEntry) {
     options().registeredTimes = {11, 22, 33, 44, 4294967295u};
-    const std::pair<uint32_t, int32_t> table[] = {{32794, 11}, {32795, 22}, {32796, 33}, {32799, 44}, {32800, 2147483647}};
-    for (const auto& [id, seconds] : table) {
+    for (const auto& [id, seconds] : {std::pair{32794u, 11}, {32795u, 22}, {32796u, 33}, {32799u, 44}, {32800u, 2147483647}}) {
         open(id);
         EXPECT_EQ(window->countdown().duration(), seconds) << id;
         EXPECT_TRUE(running());

@@ -13,7 +13,6 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using Times = std::vector<uint32_t>;
 
 // The 128-byte first-run file, written by hand from the field layout
 // (tests/data/README.md).
@@ -60,26 +59,6 @@ TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
     EXPECT_EQ(stored(back), golden());
 }
 
-// The count is never trusted: a count of 0 or less reads no entries, a huge
-// one stops at the end of the file, one above five loads whole.
-TEST(SettingsFile, RegisteredTimeCounts) {
-    struct Row { const char* name; Bytes bytes; bool loads; Times times; int32_t seconds; };
-    Bytes seven = withInt(golden(), 104, 7);
-    for (uint32_t i = 0; i < 9; ++i) seven = withInt(seven, 108 + 4 * i, 60 * (i + 1));
-    const Row table[] = {
-        {"zero", withInt(withInt(withInt(golden(), 104, 0), 108, 240), 112, 0), true, {}, 240},
-        {"negative", withInt(withInt(withInt(golden(), 104, 0x80000000u), 108, 240), 112, 0), true, {}, 240},
-        {"huge", withInt(golden(), 104, 2000000000u), false, {180, 600, 3600, 180, 1}, 0},
-        {"seven", seven, true, {60, 120, 180, 240, 300, 360, 420}, 480},
-    };
-    for (const Row& row : table) {
-        CountdownSettings s;
-        EXPECT_EQ(load(s, row.bytes), row.loads) << row.name;
-        EXPECT_EQ(s.registeredTimes, row.times) << row.name;
-        EXPECT_EQ(s.countdownSeconds, row.seconds) << row.name;
-    }
-}
-
 // A short file fails to load; the fields read before the end keep their file
 // values (a constructed record has black colours and no font).
 TEST(SettingsFile, ShortFileKeepsWhatWasReadBeforeItsEnd) {
@@ -109,7 +88,7 @@ TEST(SettingsFile, ShortFileKeepsWhatWasReadBeforeItsEnd) {
     EXPECT_EQ(s.underline + s.autoFit + s.alarmSound, 0);
     s.registeredTimes = {1, 2, 3, 4, 5, 6};
     s.limitRegisteredTimes();
-    EXPECT_EQ(s.registeredTimes, (Times{1, 2, 3, 4, 5}));
+    EXPECT_EQ(s.registeredTimes, (std::vector<uint32_t>{1, 2, 3, 4, 5}));
 }
 
 // Full-width letters, kana, kanji, half-width katakana and ASCII convert both
