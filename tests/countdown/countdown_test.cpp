@@ -190,8 +190,10 @@ TEST(Countdown, ShippedFilesAreFoundWhereTheyAre) {
 }
 
 // The duration, not the time left, and the place are saved at Exit; during
-// the alarm the place before it, with today's size.
-TEST(Persistence, ExitSavesTheDurationAndThePlace) {
+// the alarm the place before it, with today's size. Enter and Escape do
+// nothing; a log-off saves unless the platform says no; a failed write still
+// ends the session.
+TEST(Persistence, ExitAndLogOffSave) {
     for (bool alarm : {false, true}) {
         CountdownSetup s;
         s.startLoaded(5);
@@ -199,7 +201,11 @@ TEST(Persistence, ExitSavesTheDurationAndThePlace) {
         s.advance(alarm ? 6000 : 3000);
         s.host.resizeTo(300, 90);
         if (!alarm) s.host.moveTo(-50, 40);
-        s.options().autoStart = 1;
+        s.window->onOk();
+        s.window->onCancel();
+        EXPECT_FALSE(s.window->onQueryEndSession(false));
+        EXPECT_EQ(s.platform.files.writes, 1);  // only the stored file of the set-up
+        EXPECT_FALSE(s.host.endResult);
         s.command(kCmdExit);
         EXPECT_EQ(s.host.endResult, 1);
         CountdownSetup next;
@@ -207,26 +213,11 @@ TEST(Persistence, ExitSavesTheDurationAndThePlace) {
         next.start();
         EXPECT_EQ(next.host.rect, alarm ? (Rect{100, 100, 400, 190}) : (Rect{-50, 40, 250, 130}));
         EXPECT_EQ(next.shown(), "0:00:05");
-        EXPECT_EQ(next.options().autoStart, 1);
+        const int writes = next.platform.files.writes;
+        next.platform.files.failWrites = true;
+        EXPECT_TRUE(next.window->onQueryEndSession(true));
+        EXPECT_EQ(next.platform.files.writes, writes + 1);
     }
-}
-
-// Enter and Escape do nothing; a log-off saves unless the platform says no;
-// a failed write still ends the session.
-TEST(Persistence, QueryEndSessionAndExitSave) {
-    CountdownSetup s;
-    s.start();
-    s.window->onOk();
-    s.window->onCancel();
-    EXPECT_FALSE(s.window->onQueryEndSession(false));
-    EXPECT_EQ(s.platform.files.writes, 0);
-    EXPECT_FALSE(s.host.endResult);
-    EXPECT_TRUE(s.window->onQueryEndSession(true));
-    s.platform.files.failWrites = true;
-    EXPECT_TRUE(s.window->onQueryEndSession(true));
-    s.command(kCmdExit);
-    EXPECT_EQ(s.platform.files.writes, 3);
-    EXPECT_EQ(s.host.endResult, 1);
 }
 
 }  // namespace
