@@ -13,7 +13,7 @@
 struct CountdownSetup {
     FakePlatform platform;
     std::optional<CountdownWindow> window;
-    FakeWindow host{platform.time};
+    FakeWindow& host = platform.window;
 
     // `stored` (when given) is written as the settings file first.
     void start(CountdownSettings* stored = nullptr, std::optional<StartTime> startTime = std::nullopt) {
@@ -42,7 +42,7 @@ struct CountdownSetup {
     void release() { window->onLButtonUp(kAt); }
     void click() { press(); release(); }
     void doubleClick() { click(); click(); }
-    void advance(uint32_t ms) { platform.time.advance(ms); }
+    void advance(uint32_t ms) { host.advance(ms); }
     void command(uint32_t id) { window->onCommand(id); }
 
     std::string shown() const { return window->displayState().text; }

@@ -103,7 +103,7 @@ void play(CountdownSetup& s, const std::string& script) {
         case 'r': s.window->onRButtonUp(s.kAt); break;
         case 'M': s.window->onMouseMove({s.kAt.x + a, s.kAt.y}); break;
         case 'W': s.advance(static_cast<uint32_t>(a)); break;
-        case 'S': s.platform.time.skip(static_cast<uint32_t>(a)); break;
+        case 'S': s.host.skip(static_cast<uint32_t>(a)); break;
         case 'N': s.window->setCountdownDuration(a); break;
         case 'Z': s.host.resizeTo(a, b); break;
         case '=': EXPECT_EQ(s.shown(), arg) << "at " << word; break;
@@ -162,12 +162,12 @@ TEST(Countdown, PaintsEachSecondOnce) {
     s.startLoaded(3);
     s.host.texts.clear();
     s.doubleClick();
-    const int fired = s.platform.time.fired;
+    const int fired = s.host.fired;
     s.advance(5000);
     EXPECT_EQ(s.host.texts, (std::vector<std::string>{"0:00:03", "0:00:02", "0:00:01", "0:00:00", "0:00:00", "0:00:01", "0:00:01", "0:00:02"}));
-    EXPECT_EQ(s.platform.time.fired - fired, 50 + 2 + 1);  // 100 ms ticks, two flashes, the click timer
+    EXPECT_EQ(s.host.fired - fired, 50 + 2 + 1);  // 100 ms ticks, two flashes, the click timer
     s.window->updateDisplay(true);
-    s.platform.time.skip(1000);
+    s.host.skip(1000);
     s.window->updateDisplay(false);
     EXPECT_EQ(s.shown(), "0:00:03");
     EXPECT_EQ(s.host.texts.size(), 8u);  // an update without redraw never paints

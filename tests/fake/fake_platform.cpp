@@ -10,16 +10,12 @@ namespace {
 std::string pointText(int64_t x, int64_t y) { return std::to_string(x) + "," + std::to_string(y); }
 }  // namespace
 
-void FakeTime::setTimer(uint32_t id, uint32_t periodMs, Handler handler) {
-    timers_[id] = Timer{periodMs, t_ + periodMs, sequence_++, std::move(handler)};
-}
-
-std::optional<uint32_t> FakeTime::period(uint32_t id) const {
+std::optional<uint32_t> FakeWindow::period(uint32_t id) const {
     const auto it = timers_.find(id);
     return it == timers_.end() ? std::nullopt : std::optional(it->second.periodMs);
 }
 
-void FakeTime::advance(uint32_t ms) {
+void FakeWindow::advance(uint32_t ms) {
     const uint64_t target = t_ + ms;
     for (;;) {
         auto next = timers_.end();
@@ -33,10 +29,8 @@ void FakeTime::advance(uint32_t ms) {
         // An overdue timer (after skip) fires now, once, and counts on from now.
         t_ = std::max(t_, next->second.due);
         next->second.due = t_ + std::max<uint32_t>(next->second.periodMs, 10);
-        const uint32_t id = next->first;
-        Handler handler = next->second.handler;  // the handler may kill its own timer
         ++fired;
-        handler(id);
+        if (window_) window_->onTimer(next->first);
     }
     t_ = target;
 }
@@ -71,11 +65,6 @@ void FakeWindow::attach(TimerWindow& window) {
     window.attach(*this);
 }
 
-void FakeWindow::detach() {
-    time_.killAll();
-    window_ = nullptr;
-}
-
 LogFont FakeWindow::dialogFont() const { return fakeTemplateFont(); }
 
 void FakeWindow::moveTo(int32_t x, int32_t y) {
@@ -100,12 +89,6 @@ void FakeWindow::changeSize(const Rect& next) {
     if (sized && window_) window_->onSize(clientSize().cx, clientSize().cy);
 }
 
-void FakeWindow::setTimer(uint32_t id, uint32_t periodMs) {
-    time_.setTimer(id, periodMs, [this](uint32_t firing) {
-        if (window_) window_->onTimer(firing);
-    });
-}
-
 void FakeWindow::redrawNow() {
     log.push_back("redraw");
     ++redraws;
@@ -115,14 +98,12 @@ void FakeWindow::redrawNow() {
         if (op.starts_with("text ")) texts.push_back(op.substr(op.rfind(' ') + 1));
 }
 
-int FakeModalRunner::runModal(TimerWindow& window) {
-    FakeWindow host(time);
-    host.attach(window);
-    // Creation sends the first size message, before initialisation.
-    window.onSize(host.clientSize().cx, host.clientSize().cy);
-    host.log.push_back("init");
-    window.onInitDialog();
-    if (session) session(window, host);
-    host.detach();
-    return host.endResult.value_or(0);
+int FakeModalRunner::runModal(TimerWindow& timer) {
+    window.attach(timer);
+    timer.onSize(window.clientSize().cx, window.clientSize().cy);
+    window.log.push_back("init");
+    timer.onInitDialog();
+    if (session) session(timer, window);
+    window.detach();  // the native window is gone with the run
+    return window.endResult.value_or(0);
 }

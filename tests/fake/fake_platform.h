@@ -1,8 +1,9 @@
 // A fake platform with virtual time for the core tests; nothing here sleeps.
-// FakeTime fires due timers in due order (ties in the order they were set);
-// skip() passes time without firing, as a busy message loop does. FakeWindow
-// is a rectangle with a 4 px frame that logs what the core asks of it. The
-// rest record what they were asked and answer what the test scripted.
+// The one FakeWindow is a rectangle with a 4 px frame that logs what the core
+// asks of it, and the clock: advance() fires its due timers in due order (ties
+// in the order they were set), skip() passes time without firing, as a busy
+// message loop does. The rest record what they were asked and answer what
+// the test scripted.
 #pragma once
 
 #include <cstdint>
@@ -19,25 +20,6 @@
 #include "platform/window_host.h"
 
 class TimerWindow;
-
-class FakeTime : public TickSource {
-public:
-    uint32_t nowMs() const override { return 1000 + static_cast<uint32_t>(t_); }
-    using Handler = std::function<void(uint32_t id)>;
-    void setTimer(uint32_t id, uint32_t periodMs, Handler handler);
-    void killTimer(uint32_t id) { timers_.erase(id); }
-    void killAll() { timers_.clear(); }
-    std::optional<uint32_t> period(uint32_t id) const;
-    void advance(uint32_t ms);
-    void skip(uint32_t ms) { t_ += ms; }
-    int fired = 0;
-
-private:
-    struct Timer { uint32_t periodMs; uint64_t due; uint64_t sequence; Handler handler; };
-    std::map<uint32_t, Timer> timers_;
-    uint64_t t_ = 0;  // virtual milliseconds since construction
-    uint64_t sequence_ = 0;
-};
 
 struct FakeSystemValues : SystemValues {
     Size maximizedWindowSize() const override { return {1040, 800}; }
@@ -135,12 +117,15 @@ struct RecordingCanvas : Canvas {
     std::vector<std::string> ops;
 };
 
-class FakeWindow : public WindowHost {
+class FakeWindow : public WindowHost, public TickSource {
 public:
-    explicit FakeWindow(FakeTime& time) : time_(time) {}
-    ~FakeWindow() override { time_.killAll(); }
     void attach(TimerWindow& window);
-    void detach();
+    void detach() { timers_.clear(), window_ = nullptr; }
+    void advance(uint32_t ms);
+    void skip(uint32_t ms) { t_ += ms; }
+    uint32_t nowMs() const override { return 1000 + static_cast<uint32_t>(t_); }
+    bool timerRunning(uint32_t id) const { return timers_.count(id) != 0; }
+    std::optional<uint32_t> period(uint32_t id) const;
 
     Rect windowRect() const override { return rect; }
     Size clientSize() const override { return {rect.width() - 8, rect.height() - 8}; }
@@ -152,20 +137,19 @@ public:
     void setTopmost(bool on) override { log.push_back(on ? "topmost 1" : "topmost 0"); topmost = on; }
     void captureMouse() override { captured = true; }
     void releaseMouse() override { captured = false; }
-    void setTimer(uint32_t id, uint32_t periodMs) override;
-    void killTimer(uint32_t id) override { time_.killTimer(id); }
+    void setTimer(uint32_t id, uint32_t periodMs) override { timers_[id] = Timer{periodMs, t_ + periodMs, sequence_++}; }
+    void killTimer(uint32_t id) override { timers_.erase(id); }
     void redrawNow() override;
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override { log.push_back("tooltip"); tooltip = text; }
     void endModal(int result) override { endResult = result; }
-
-    bool timerRunning(uint32_t id) const { return time_.period(id).has_value(); }
 
     Rect rect{100, 100, 300, 180};
     bool minimized = false;
     bool topmost = false;
     bool captured = false;
     int redraws = 0;
+    int fired = 0;  // timer expiries
     std::optional<std::string> tooltip;
     std::optional<int> endResult;
     std::vector<std::string> log;
@@ -173,17 +157,20 @@ public:
     std::vector<std::string> texts;  // every painted text, in order
 
 private:
+    struct Timer { uint32_t periodMs; uint64_t due; uint64_t sequence; };
     void changeSize(const Rect& next);
-    FakeTime& time_;
     TimerWindow* window_ = nullptr;
+    std::map<uint32_t, Timer> timers_;
+    uint64_t t_ = 0;  // virtual milliseconds since construction
+    uint64_t sequence_ = 0;
 };
 
-// The modal run: the native window is made (its first size message comes
-// while the sizing guard is still up), initialised, then `session` drives it.
+// The modal run: the window is attached (its first size message comes while
+// the sizing guard is still up), initialised, then `session` drives it.
 struct FakeModalRunner : ModalRunner {
-    explicit FakeModalRunner(FakeTime& t) : time(t) {}
-    int runModal(TimerWindow& window) override;
-    FakeTime& time;
+    explicit FakeModalRunner(FakeWindow& w) : window(w) {}
+    int runModal(TimerWindow& timer) override;
+    FakeWindow& window;
     std::function<void(TimerWindow&, FakeWindow&)> session;
 };
 
@@ -191,14 +178,14 @@ struct FakeModalRunner : ModalRunner {
 LogFont fakeTemplateFont();
 
 struct FakePlatform {
-    FakeTime time;
+    FakeWindow window;
     FakeSystemValues system;
     FakeTextMeasurer text;
     FakeLocalClock clock;
     FakeOutput output;
     FakeFileStore files;
     FakeDialogs dialogs;
-    FakeModalRunner runner{time};
-    Services services{time,   system, text,    clock,   output,  output,           files,
+    FakeModalRunner runner{window};
+    Services services{window, system, text,    clock,   output,  output,           files,
                       output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe"};
 };

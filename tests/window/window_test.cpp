@@ -51,7 +51,7 @@ public:
 struct ProbeSetup {
     FakePlatform platform;
     Probe window{platform.services};
-    FakeWindow host{platform.time};
+    FakeWindow& host = platform.window;
     ProbeSetup() {
         window.createStateObjects();
         host.attach(window);
@@ -80,7 +80,7 @@ void play(ProbeSetup& s, const std::string& script) {
         switch (op) {
         case 'P': s.window.onLButtonDown(at); break;
         case 'R': s.window.onLButtonUp(at); break;
-        case 'W': s.platform.time.advance(static_cast<uint32_t>(a)); break;
+        case 'W': s.host.advance(static_cast<uint32_t>(a)); break;
         case 'M': s.window.onMouseMove({at.x + a, at.y + b}); break;
         case 'D': s.platform.system.doubleClickMs = static_cast<uint32_t>(a); break;
         case 'G': s.platform.system.drag = {a, a}; break;
