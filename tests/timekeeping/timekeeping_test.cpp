@@ -46,51 +46,37 @@ TEST(TickClock, Timelines) {
     }
 }
 
-// A countdown of `seconds` started at tick 0 and read `elapsed` ms later.
-struct Shown { int32_t seconds; uint32_t elapsed; int32_t remaining; bool finished; int32_t shownMs; const char* text; };
-
-class ShownTime : public ::testing::TestWithParam<Shown> {};
-
-TEST_P(ShownTime, RemainingFinishedAndShown) {
-    const Shown& c = GetParam();
-    Ticks ticks;
-    CountdownTimer timer(ticks);
-    timer.setDuration(c.seconds);
-    if (c.elapsed != 0) timer.start();
-    ticks.now = c.elapsed;
-    EXPECT_EQ(timer.remainingMs(), c.remaining);
-    EXPECT_EQ(timer.isFinished(), c.finished);
-    EXPECT_EQ(timer.shownMs(), c.shownMs);
-    EXPECT_EQ(formatTime(timer.shownMs(), kClockFormatMode), c.text);
-}
-
-// Remaining time rounds up; the overrun counts up from 0:00:00; durations at
+// A countdown of `seconds` started at tick 0 and read `elapsed` ms later:
+// remaining time rounds up, the overrun counts up from 0:00:00, durations at
 // the edge of 32 bits wrap as the file format defines.
-INSTANTIATE_TEST_SUITE_P(Table, ShownTime, ::testing::Values(
-    Shown{180, 0, 180000, false, 180000, "0:03:00"},           // never started: no extra second
-    Shown{0, 0, 0, true, 0, "0:00:00"},
-    Shown{180, 1, 179999, false, 180999, "0:03:00"},
-    Shown{180, 1001, 178999, false, 179999, "0:02:59"},
-    Shown{1, 999, 1, false, 1001, "0:00:01"},
-    Shown{1, 1000, 0, true, 0, "0:00:00"},
-    Shown{1, 2000, -1000, true, 1000, "0:00:01"},
-    Shown{60, 3661000, -3601000, true, 3601000, "1:00:01"},
-    Shown{2147483, 352, 2147482648, false, kMax, "596:31:23"},  // the extra second saturates
-    Shown{2147483, 354, 2147482646, false, 2147483646, "596:31:23"},
-    Shown{2147484, 0, -2147483296, true, 2147483296, "596:31:23"},  // one second more wraps negative
-    Shown{2147484, 5000, 2147479000, false, 2147480000, "596:31:20"},
-    Shown{kMin, 0, 0, true, 0, "0:00:00"},
-    Shown{0, 2147483648u, kMin, true, kMax, "596:31:23"}));  // |INT32_MIN| shows as INT32_MAX
-
-TEST(TimeText, ClockFormAndParts) {
-    const std::pair<int32_t, const char*> clock[] = {{999, "0:00:00"}, {59999, "0:00:59"}, {3661000, "1:01:01"}, {86399000, "23:59:59"}, {360000000, "100:00:00"}, {kMax, "596:31:23"}};
-    for (const auto& [ms, text] : clock) EXPECT_EQ(formatTime(ms, kClockFormatMode), text);
-    EXPECT_EQ(toSeconds(1, -1, 0), 3540);  // no range check on the parts
-    EXPECT_EQ(toSeconds(1000000, 0, 0), -694967296);  // sums wrap instead of overflowing
-    EXPECT_EQ(toSeconds(0, 1, kMax), kMin + 59);
-    EXPECT_EQ(registeredDuration(180), 180);
-    EXPECT_EQ(registeredDuration(2147483648u), kMax);
-    EXPECT_EQ(registeredDuration(4294967295u), kMax);
+TEST(CountdownTimer, ShownTime) {
+    struct Row { int32_t seconds; uint32_t elapsed; int32_t remaining; bool finished; int32_t shownMs; const char* text; };
+    const Row table[] = {
+        {180, 0, 180000, false, 180000, "0:03:00"},  // never started: no extra second
+        {0, 0, 0, true, 0, "0:00:00"},
+        {180, 1, 179999, false, 180999, "0:03:00"},
+        {180, 1001, 178999, false, 179999, "0:02:59"},
+        {1, 999, 1, false, 1001, "0:00:01"},
+        {1, 1000, 0, true, 0, "0:00:00"},
+        {1, 2000, -1000, true, 1000, "0:00:01"},
+        {60, 3661000, -3601000, true, 3601000, "1:00:01"},
+        {2147483, 352, 2147482648, false, kMax, "596:31:23"},  // the extra second saturates
+        {2147483, 354, 2147482646, false, 2147483646, "596:31:23"},
+        {2147484, 0, -2147483296, true, 2147483296, "596:31:23"},  // one second more wraps negative
+        {2147484, 5000, 2147479000, false, 2147480000, "596:31:20"},
+        {kMin, 0, 0, true, 0, "0:00:00"},
+        {0, 2147483648u, kMin, true, kMax, "596:31:23"},  // |INT32_MIN| shows as INT32_MAX
+    };
+    for (const Row& row : table) {
+        Ticks ticks;
+        CountdownTimer timer(ticks);
+        timer.setDuration(row.seconds);
+        if (row.elapsed != 0) timer.start();
+        ticks.now = row.elapsed;
+        SCOPED_TRACE(std::to_string(row.seconds) + " s after " + std::to_string(row.elapsed) + " ms");
+        EXPECT_EQ(std::tuple(timer.remainingMs(), timer.isFinished(), timer.shownMs()), std::tuple(row.remaining, row.finished, row.shownMs));
+        EXPECT_EQ(formatTime(timer.shownMs(), kClockFormatMode), row.text);
+    }
 }
 
 TEST(DurationLabel, SpellsAndParsesBack) {
