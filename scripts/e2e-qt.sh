@@ -101,9 +101,10 @@ if [ -n "${PACKAGE:-}" ]; then
     exit 0
 fi
 
-step "first start: centred, a borderless tool window, background band"
+step "first start: centred, a borderless tool window, background band, no sound library"
 start_app
 shot 01-start
+grep -q libQt6Multimedia "/proc/$app/maps" && fail "the sound library loaded before the alarm"
 centred || fail "not centred: $X,$Y"
 xprop -id "$win" _NET_WM_WINDOW_TYPE | grep -q UTILITY || fail "not a tool window"
 xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || fail "the window manager framed it"
@@ -137,14 +138,17 @@ sleep 1.2
 shot 04-preset
 [ "$(underline 04-preset)" = "$white" ] || fail "the preset did not start"
 
-step "set-time dialog: one second, then the alarm: centred, on top, flashing"
+step "set-time dialog (it loads Qt's translation): one second, then the alarm: centred, on top, flashing"
+grep -q qtbase_ja "/proc/$app/maps" && fail "Qt's translation loaded before the first dialog"
 menu Down Down Down Down Return
 sleep 1.0
+grep -q qtbase_ja "/proc/$app/maps" || fail "the dialog did not load Qt's translation"
 shot 05-set-time
 xdotool key Tab type --delay 60 000001
 xdotool key Return
 sleep 2.0
 centred && above || fail "the alarm window is not centred on top"
+grep -q libQt6Multimedia "/proc/$app/maps" || fail "the alarm did not load the sound library"
 seen=""
 for i in 1 2 3 4 5 6; do shot "06-alarm-$i"; seen+=" $(band "06-alarm-$i")"; sleep 0.3; done
 [[ "$seen" == *"$back"* && "$seen" == *"$inverse"* ]] || fail "the alarm does not flash:$seen"
