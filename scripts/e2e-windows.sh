@@ -12,7 +12,7 @@ rm -rf "$work" && mkdir -p "$app"
 python3 -m zipfile -e "${1:-$root/build/win32/QuillastorTimer-1.01-win64.zip}" "$app"
 wine_use_prefix "$root/build/win32/wineprefix"
 wine_prepare_prefix
-trap 'chattr -i "$app" 2>/dev/null; chmod u+w "$app"; wineserver -k 2>/dev/null; display_stop' EXIT
+trap 'chattr -i "$app" 2>/dev/null || true; chmod u+w "$app"; wineserver -k 2>/dev/null || true; display_stop' EXIT
 FORCE_XVFB=1 display_start 1024x768
 wineserver -p && wineboot >/dev/null 2>&1  # one server and its services for every start
 
