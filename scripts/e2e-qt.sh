@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# End-to-end runs of the native program under openbox on Xvfb, driven with
-# xdotool as a user drives it; screenshots in build/qt/e2e/. The portable copy:
-# start, gestures, menu, set-time dialog, alarm, Exit, restart; ten restarts
-# under load; start times on the command line. With PACKAGE=file.deb instead:
-# installed with apt-get, started from PATH, settings in XDG_CONFIG_HOME.
+# The native program under openbox on Xvfb, driven with xdotool (screenshots
+# in build/qt/e2e/): the portable copy's driven run, ten restarts under load,
+# start times; with PACKAGE=file.deb, the package installed with apt-get.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/build/qt/e2e" app_dir="$root/build/qt/e2e/app" bin="$root/build/qt/src/qt"
@@ -68,7 +66,6 @@ shot() { import -window root "$out/$1.png"; geometry; }
 pixel() { convert "$out/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1; }
 underline() { pixel "$1" $((X + WIDTH / 2)) $((Y + HEIGHT - 5)); }  # mid bottom row of the client area
 band() { pixel "$1" $((X + 1)) $((Y + 1)); }
-digits() { convert "$out/$1.png" -crop "$((WIDTH - 8))x$((HEIGHT - 8))+$((X + 4))+$((Y + 4))" +repage "$out/$1-digits.png"; }
 above() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 centred() { geometry; [ "$X $Y" = "$(((1024 - WIDTH) / 2)) $(((768 - HEIGHT) / 2))" ]; }
 back="#8080FF" inverse="#7F7F00" white="#FFFFFF"
@@ -86,7 +83,6 @@ if [ -n "${PACKAGE:-}" ]; then
     launch=("${user[@]}" env XDG_CONFIG_HOME="$out/config" QuillastorTimer)
     dat="$out/config/QuillastorTimer/QuillastorTimer.dat"
     start_app
-    shot 11-installed
     drag -80 -40
     moved="$X $Y"
     exit_app
@@ -101,29 +97,24 @@ if [ -n "${PACKAGE:-}" ]; then
     exit 0
 fi
 
-step "first start: centred, a borderless tool window, background band"
+step "first start: centred, a borderless tool window, background band, no sound library"
 start_app
 shot 01-start
+grep -q libQt6Multimedia "/proc/$app/maps" && fail "the sound library loaded before the alarm"
 centred || fail "not centred: $X,$Y"
 xprop -id "$win" _NET_WM_WINDOW_TYPE | grep -q UTILITY || fail "not a tool window"
-xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || fail "the window manager framed it"
+xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || fail "framed: $(xprop -id "$win" _NET_FRAME_EXTENTS 2>&1)"
 [ "$(band 01-start) $(underline 01-start)" = "$back $back" ] || fail "band or idle client not in the background colour"
-digits 01-start
-
-step "double-click starts (underline bar), triple-click resets"
-clicks 2
-shot 02-running
-[ "$(underline 02-running)" = "$white" ] || fail "no underline bar after a double-click"
-clicks 3
-shot 03-reset
-digits 03-reset
-[ "$(compare -metric AE "$out/01-start-digits.png" "$out/03-reset-digits.png" null: 2>&1 || true)" = 0 ] || fail "reset does not show 0:03:00"
 
 step "a double-click on the sizing band and the window manager's close change nothing"
-xdotool mousemove $((X + 1)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 120 1 sleep 1 key alt+F4
-sleep 1.0
-shot 03-band
-[ "$(xdotool getactivewindow) $(underline 03-band)" = "$win $back" ] || fail "the band started it or Alt+F4 closed it"
+xdotool mousemove $((X + 1)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 120 1 sleep 1 key alt+F4 sleep 1
+shot 02-band
+[ "$(xdotool getactivewindow) $(underline 02-band)" = "$win $back" ] || fail "the band started it or Alt+F4 closed it"
+
+step "a double-click starts (underline bar)"
+clicks 2
+shot 03-running
+[ "$(underline 03-running)" = "$white" ] || fail "no underline bar after a double-click"
 
 step "drag moves the window by the pointer's way"
 x0=$X y0=$Y
@@ -131,20 +122,14 @@ drag 60 30
 [ "$X $Y" = "$((x0 + 60)) $((y0 + 30))" ] || fail "drag moved to $X,$Y from $x0,$y0"
 home="$X $Y $((X + WIDTH)) $((Y + HEIGHT))"
 
-step "menu: the second preset (10 minutes) starts at once"
-menu Down Down Return
-sleep 1.2
-shot 04-preset
-[ "$(underline 04-preset)" = "$white" ] || fail "the preset did not start"
-
-step "set-time dialog: one second, then the alarm: centred, on top, flashing"
-menu Down Down Down Down Return
-sleep 1.0
-shot 05-set-time
-xdotool key Tab type --delay 60 000001
-xdotool key Return
-sleep 2.0
+step "set-time dialog (it loads Qt's translation): one second, then the alarm: centred, on top, flashing"
+grep -q qtbase_ja "/proc/$app/maps" && fail "Qt's translation loaded before the first dialog"
+menu Down Down Down Down Return sleep 1 key Tab
+grep -q qtbase_ja "/proc/$app/maps" || fail "the dialog did not load Qt's translation"
+xdotool type --delay 60 000001
+xdotool key Return sleep 2
 centred && above || fail "the alarm window is not centred on top"
+grep -q libQt6Multimedia "/proc/$app/maps" || fail "the alarm did not load the sound library"
 seen=""
 for i in 1 2 3 4 5 6; do shot "06-alarm-$i"; seen+=" $(band "06-alarm-$i")"; sleep 0.3; done
 [[ "$seen" == *"$back"* && "$seen" == *"$inverse"* ]] || fail "the alarm does not flash:$seen"
@@ -174,7 +159,6 @@ for i in $(seq 10); do
         fail "start $i: shown at $X,$Y, saved $(saved), not $home"
 done
 kill "${busy[@]}"
-renice -n 0 -p "$wm" >/dev/null
 
 step "started with 1:30: counts down at once and keeps 90 seconds"
 start_app 1:30

@@ -1,12 +1,6 @@
 #!/usr/bin/env bash
-# The one driven run of the packaged Windows program: unpacks the zip into a
-# fresh folder, starts it under Wine on a virtual display and uses it as a
-# person would, with xdotool, judging each step by a screenshot: start,
-# tooltip, double-click, a click then a drag, the menu, the set-time dialog,
-# the alarm, Exit; a refused argument; a restart with a start time in a
-# folder where no file may be added. Screenshots stay in build/win32/e2e.
-#
-#   scripts/e2e-windows.sh [QuillastorTimer-1.01-win64.zip]
+# The one driven run of the packaged Windows program under Wine, with xdotool,
+# judged by screenshots (kept in build/win32/e2e). Usage: scripts/e2e-windows.sh [zip]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 work="$root/build/win32/e2e" app="$root/build/win32/e2e/app" dat="$root/build/win32/e2e/app/QuillastorTimer.dat"
@@ -18,20 +12,17 @@ rm -rf "$work" && mkdir -p "$app"
 python3 -m zipfile -e "${1:-$root/build/win32/QuillastorTimer-1.01-win64.zip}" "$app"
 wine_use_prefix "$root/build/win32/wineprefix"
 wine_prepare_prefix
-trap 'chattr -i "$app" 2>/dev/null; chmod u+w "$app"; wineserver -k 2>/dev/null; display_stop' EXIT
+trap 'chattr -i "$app" 2>/dev/null || true; chmod u+w "$app"; wineserver -k 2>/dev/null || true; display_stop' EXIT
 FORCE_XVFB=1 display_start 1024x768
 wineserver -p && wineboot >/dev/null 2>&1  # one server and its services for every start
 
-n=0
 fail() { echo "FAIL: $*"; import -window root "$work/failure.png"; exit 1; }
-shot() { n=$((n + 1)); SHOT="$work/$(printf %02d "$n")-$1.png"; import -window root "$SHOT"; }
+shot() { SHOT="$work/$1.png"; import -window root "$SHOT"; }
 near() { [ $(($1 > $2 ? $1 - $2 : $2 - $1)) -le "$3" ]; }
-# The box "W H X Y" of the pixels in a colour ("1 1 -1 -1": none), of the shot or of a region.
+# The box "W H X Y" of a colour ("1 1 -1 -1": none) in the shot or a region of it.
 box() { convert "$SHOT" -crop "${2:-1024x768+0+0}" +repage -fill black +opaque "rgb($1)" -trim -format '%w %h %X %Y\n' info: 2>/dev/null; }
 count() { convert "$SHOT" -crop "$2" +repage -format %c histogram:info:- | awk -v c="($1)" 'index($0, c) { s += $1 } END { print s + 0 }'; }
-digest() { convert "$SHOT" -crop "${W}x$((H - 8))+$X+$Y" +repage rgb:- | md5sum; }
-# Waits for the window in a background colour; X Y W H: its client area
-# (with the height it has while idle: a running countdown's band hides rows).
+# Waits for the window in a colour; X Y W H: its client area, H as when idle (the band hides rows).
 window() {
     for i in $(seq 40); do
         shot "$2"
@@ -46,7 +37,7 @@ run() { rm -f "$work/status"; (set +e; cd "$app"; wine QuillastorTimer.exe "$@" 
 ended() { for i in $(seq 20); do [ -s "$work/status" ] && return 0; sleep 0.3; done; fail "the program did not end"; }
 menu() { xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 3 sleep 1 key "$@"; }
 
-echo "1. First start: centred, white digits in the middle, no band; the tooltip"
+echo "1. First start: centred, white digits in the middle, no band"
 run
 window "$BACK" first
 IDLE_H=$H
@@ -54,19 +45,13 @@ near $((X + W / 2)) 512 20 && near $((Y + H / 2)) 384 30 || fail "not centred: $
 read -r tw _ tx _ < <(box "$WHITE" "${W}x$H+$X+$Y")
 [ "$tw" -gt 20 ] && near $((${tx#+} + tw / 2)) $((W / 2)) 3 || fail "no digits in the middle"
 band && fail "a band while idle"
-xdotool mousemove $((X + W / 2 - 5)) $((Y + H / 2)) sleep 0.3 mousemove $((X + W / 2)) $((Y + H / 2)) sleep 2
-shot tooltip
-read -r _ th _ ty < <(box "$WHITE")
-[ $((${ty#+} + th)) -gt $((Y + H + 30)) ] || fail "no tooltip below the window"
 
-echo "2. A double-click starts the countdown: the band, the time moves on"
-xdotool click --repeat 2 --delay 80 1 sleep 1.5
+echo "2. A double-click starts the countdown: the band"
+xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click --repeat 2 --delay 80 1 sleep 1.5
 window "$BACK" running
 band || fail "no band while running"
-before=$(digest) && sleep 1.2 && shot running-later
-[ "$(digest)" != "$before" ] || fail "the time stands still"
 
-echo "3. A click, then a drag: the window moves, the countdown keeps running"
+echo "3. A click, then a drag: the window moves, the countdown keeps running; keys close nothing"
 xdotool click 1 sleep 0.1 mousedown 1
 for i in $(seq 10); do xdotool mousemove_relative -- -15 -10 sleep 0.05; done
 xdotool mouseup 1 sleep 1
@@ -75,32 +60,30 @@ window "$BACK" dragged
 near $((X - ox)) -150 6 && near $((Y - oy)) -100 6 || fail "dragged by $((X - ox)),$((Y - oy)), not -150,-100"
 band || fail "the click before the drag toggled the countdown"
 MX=$X MY=$Y
+xdotool key Return Escape alt+F4 sleep 1.5
+[ -s "$work/status" ] && fail "Enter, Escape or Alt+F4 closed the window"
 
 echo "4. Menu, set-time dialog: one second; the alarm centres and flashes"
-# After the three presets: 時間設定... Wine's time picker selects no field
-# before the first Right: minutes down to 00, seconds up to 01, Enter is OK.
+# 時間設定... follows the 3 presets. Wine's picker selects no field before the first Right.
 menu Down Down Down Down Return sleep 1.5 key Tab Right Right Down Down Down Right Up sleep 0.5 key Return
 window "$INVERTED" alarm
 [ "$(count "$BLACK" "${W}x$H+$X+$Y")" -gt 30 ] || fail "no black digits in the inverted phase"
-window "$BACK" flash-back
 
 echo "5. A click ends the alarm: the window goes back"
 xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 1 sleep 1
 window "$BACK" dismissed
 near "$X" "$MX" 3 && near "$Y" "$MY" 3 || fail "after the alarm at $X,$Y, not $MX,$MY"
 
-echo "6. Exit writes the settings file: 128 bytes, the bold dialog font in code page 932"
-menu Up Return
+echo "6. A log-off saves the settings: 128 bytes, the dialog's face in code page 932"
+wineboot --end-session
 ended
 [ "$(stat -c %s "$dat")" = 128 ] || fail "QuillastorTimer.dat has $(stat -c %s "$dat") bytes, not 128"
-[ $(od -An -t d4 -j 36 -N 4 "$dat") = 700 ] || fail "the saved font is not bold"
 cmp -s <(dd if="$dat" bs=1 skip=48 count=16 2>/dev/null) <(printf 'ＭＳ Ｐゴシック\0' | iconv -f UTF-8 -t CP932) || fail "not the dialog's face"
 cp "$dat" "$work/saved.dat"
 
 echo "7. A refused argument: a message, exit status 2, no timer window, the file untouched"
 run abc
-for i in $(seq 30); do xdotool search --name Quillastor >/dev/null 2>&1 && break; sleep 0.3; done
-eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name Quillastor | head -1)")"
+eval "$(timeout 10 xdotool search --sync --limit 1 --name Quillastor getwindowgeometry --shell %1)"
 shot refused
 [ "$(box "$BACK")" = "1 1 -1 -1" ] || fail "a timer window beside the message"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 sleep 0.3 key Return  # a click gives it the keys

@@ -1,36 +1,19 @@
-// What only the Qt backend can get wrong: its pure translations (sizing band,
-// picker formats, fonts, dialog units, platform choice, shipped files), what
-// it loads late, and the menu it shows. The rules themselves are the core's tests; the whole program on a
-// real display is scripts/e2e-qt.sh.
-#include <QApplication>
+// The Qt backend's pure translations: sizing band, fonts, dialog units,
+// platform choice, shipped files.
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
-#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
-#include "countdown/countdown_window.h"
-#include "qt/dialog_setup.h"
 #include "qt/dialog_units.h"
 #include "qt/font_mapping.h"
 #include "qt/frame_band.h"
 #include "qt/platform_choice.h"
 #include "qt/qt_services.h"
 #include "qt/time_format.h"
-#include "qt/timer_widget.h"
-#include "qt/timer_window_events.h"
-
-Q_DECLARE_METATYPE(Qt::Edges)
-Q_DECLARE_METATYPE(LogFont)
 
 namespace {
-
-bool mapped(const char* library) {
-    QFile maps("/proc/self/maps");
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
-}
 
 LogFont gothic(int32_t height, int32_t weight = 0, uint8_t italic = 0) {
     LogFont lf;
@@ -46,82 +29,35 @@ LogFont gothic(int32_t height, int32_t weight = 0, uint8_t italic = 0) {
 class BackendTest : public QObject {
     Q_OBJECT
 
-    const QString shipped_ = QUILLASTOR_QT_SHIPPED_DIR;
-    QtPlatform platform_{"", "/nonexistent-config", shipped_.toStdString(), {shipped_.toStdString()}};
-
 private Q_SLOTS:
     void initTestCase() { installJapaneseFaceSubstitutes(); }
 
-    // First, before anything here opens a dialog or sounds.
-    void soundAndQtTranslationLoadOnlyWhenFirstNeeded() {
-        QVERIFY(!mapped("libQt6Multimedia"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Cancel"));
-        platform_.sound.playLoop("NotifySound.wav");
-        QVERIFY(mapped("libQt6Multimedia"));
-        platform_.sound.stop();
-        QCOMPARE(platform_.sound.resolve("NotifySound.wav"), QDir(shipped_).filePath("NotifySound.wav").toStdString());
-        prepareForDialogs();
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8("キャンセル"));
-    }
-
-    void bandEdges_data() {
-        QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<QSize>("outer");
-        QTest::addColumn<Qt::Edges>("edges");
-        QTest::newRow("first client pixel") << QPoint(4, 4) << QSize(100, 40) << Qt::Edges();
-        QTest::newRow("last client pixel") << QPoint(95, 35) << QSize(100, 40) << Qt::Edges();
-        QTest::newRow("left band") << QPoint(3, 20) << QSize(100, 40) << Qt::Edges(Qt::LeftEdge);
-        QTest::newRow("right band") << QPoint(96, 20) << QSize(100, 40) << Qt::Edges(Qt::RightEdge);
-        QTest::newRow("bottom band") << QPoint(50, 39) << QSize(100, 40) << Qt::Edges(Qt::BottomEdge);
-        QTest::newRow("top-left corner") << QPoint(1, 2) << QSize(100, 40) << (Qt::LeftEdge | Qt::TopEdge);
-        QTest::newRow("narrow, nearer left") << QPoint(1, 20) << QSize(6, 40) << Qt::Edges(Qt::LeftEdge);
-        QTest::newRow("narrow, nearer right") << QPoint(5, 20) << QSize(6, 40) << Qt::Edges(Qt::RightEdge);
-    }
     void bandEdges() {
-        QFETCH(QPoint, pos);
-        QFETCH(QSize, outer);
-        QFETCH(Qt::Edges, edges);
-        QCOMPARE(bandEdgesAt(pos, outer, 4), edges);
+        const struct { const char* name; QPoint pos; QSize outer; Qt::Edges edges; } rows[] = {
+            {"first client pixel", {4, 4}, {100, 40}, {}},
+            {"last client pixel", {95, 35}, {100, 40}, {}},
+            {"last top-left band pixel", {3, 3}, {100, 40}, Qt::LeftEdge | Qt::TopEdge},
+            {"first bottom-right band pixel", {96, 36}, {100, 40}, Qt::RightEdge | Qt::BottomEdge},
+            {"narrow, nearer left", {1, 20}, {6, 40}, Qt::LeftEdge},
+            {"narrow, nearer right", {5, 20}, {6, 40}, Qt::RightEdge},
+        };
+        for (const auto& row : rows) QVERIFY2(bandEdgesAt(row.pos, row.outer, 4) == row.edges, row.name);
     }
 
-    void pickerFormats_data() {
-        QTest::addColumn<QString>("picker");
-        QTest::addColumn<QString>("qt");
-        QTest::newRow("duration") << QString::fromUtf8("HH時間mm分ss秒") << QString::fromUtf8("HH'時間'mm'分'ss'秒'");
-        QTest::newRow("am pm marker") << "hh:mm tt" << "hh':'mm' 'AP";
-        QTest::newRow("quoted picker text") << "HH'h'mm" << "HH'h'mm";
-        QTest::newRow("apostrophe literal") << "HH''mm" << "HHmm";
-    }
-    void pickerFormats() {
-        QFETCH(QString, picker);
-        QFETCH(QString, qt);
-        QCOMPARE(toQtTimeFormat(picker), qt);
-    }
-
-    void fonts_data() {
-        QTest::addColumn<LogFont>("logFont");
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<int>("weight");
-        QTest::newRow("negative is the em height") << gothic(-40, 700, 1) << 40 << int(QFont::Bold);
-        QTest::newRow("zero takes the default") << gothic(0) << kDefaultFontPixels << int(QFont::Normal);
-        QTest::newRow("huge is bounded") << gothic(-1000000) << kMaxFontPixels << int(QFont::Normal);
-        QTest::newRow("most negative is bounded") << gothic(INT32_MIN) << kMaxFontPixels << int(QFont::Normal);
-    }
     void fonts() {
-        QFETCH(LogFont, logFont);
-        QFETCH(int, pixels);
-        QFETCH(int, weight);
-        const QFont font = fontFromLogFont(logFont);
-        QCOMPARE(font.pixelSize(), pixels);
-        QCOMPARE(int(font.weight()), weight);
-        QCOMPARE(font.italic(), logFont.lfItalic != 0);
-        QVERIFY2(QFontInfo(font).family().contains("IPA"), qPrintable(QFontInfo(font).family()));
-    }
-
-    void positiveHeightIsTheCellHeight() {
-        const QFont font = fontFromLogFont(gothic(60));
-        QVERIFY(font.pixelSize() < 60);
-        QVERIFY(qAbs(QFontMetrics(font).height() - 60) <= 2);
+        const struct { const char* name; LogFont logFont; int pixels, weight; } rows[] = {
+            {"negative is the em height", gothic(-40, 700, 1), 40, QFont::Bold},
+            {"zero takes the default", gothic(0), kDefaultFontPixels, QFont::Normal},
+            {"most negative is bounded", gothic(INT32_MIN), kMaxFontPixels, QFont::Normal},
+        };
+        for (const auto& row : rows) {
+            const QFont font = fontFromLogFont(row.logFont);
+            QVERIFY2(font.pixelSize() == row.pixels && font.weight() == row.weight, row.name);
+            QVERIFY2(font.italic() == (row.logFont.lfItalic != 0), row.name);
+            QVERIFY2(QFontInfo(font).family().contains("IPA"), qPrintable(QFontInfo(font).family()));
+        }
+        const QFont cell = fontFromLogFont(gothic(60));  // positive: the cell height
+        QVERIFY(cell.pixelSize() < 60 && qAbs(QFontMetrics(cell).height() - 60) <= 2);
     }
 
     void chosenFontKeepsWhatQtHasNot() {
@@ -134,28 +70,22 @@ private Q_SLOTS:
         QCOMPARE(faceNameUtf8(lf).value_or(""), std::string("IPAGothic"));
     }
 
-    void templateUnitsAndFont() {
+    // The duration format is seen in the dialogs' test; the clock format only here.
+    void templateUnitsFontAndClockFormat() {
         QCOMPARE(dialogUnitsToPixels(DialogBaseUnits{6, 12}, 7, 58, 50, 14), QRect(11, 87, 75, 21));
-        const LogFont lf = templateLogFont("ＭＳ Ｐゴシック", 12);
-        QCOMPARE(lf.lfHeight, -16);  // 96 dpi offscreen
+        QCOMPARE(templateLogFont("ＭＳ Ｐゴシック", 12).lfHeight, -16);  // 96 dpi offscreen
+        QCOMPARE(toQtTimeFormat(QString::fromUtf8("HH時mm分")), QString::fromUtf8("HH'時'mm'分'"));
     }
 
-    void platform_data() {
-        QTest::addColumn<QByteArray>("qpa");
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("X11 offered, nothing chosen") << QByteArray() << QByteArray(":0") << "xcb";
-        QTest::newRow("empty choice is no choice") << QByteArray("") << QByteArray(":0") << "xcb";
-        QTest::newRow("user chose Wayland") << QByteArray("wayland") << QByteArray(":0") << "";
-        QTest::newRow("no X11") << QByteArray() << QByteArray() << "";
-        QTest::newRow("empty DISPLAY is no X11") << QByteArray() << QByteArray("") << "";
-    }
-    void platform() {
-        QFETCH(QByteArray, qpa);
-        QFETCH(QByteArray, display);
-        QFETCH(QString, chosen);
-        const auto value = [](const QByteArray& v) { return v.isNull() ? nullptr : v.constData(); };
-        QCOMPARE(QString::fromStdString(chooseQtPlatform(value(qpa), value(display))), chosen);
+    void platformChoice() {
+        const struct { const char* name; const char* qpa; const char* display; const char* chosen; } rows[] = {
+            {"X11 offered, nothing chosen", nullptr, ":0", "xcb"},
+            {"empty choice is no choice", "", ":0", "xcb"},
+            {"user chose Wayland", "wayland", ":0", ""},
+            {"no X11", nullptr, nullptr, ""},
+            {"empty DISPLAY is no X11", nullptr, "", ""},
+        };
+        for (const auto& row : rows) QVERIFY2(chooseQtPlatform(row.qpa, row.display) == row.chosen, row.name);
     }
 
     void shippedFilesBesideOrUnderShare() {
@@ -165,28 +95,8 @@ private Q_SLOTS:
         QCOMPARE(shippedFilesDir(exe, "../share/q"), dir.filePath("share/q").toStdString());
         QFile(dir.filePath("bin/NotifySound.wav")).open(QIODevice::WriteOnly);
         QCOMPARE(shippedFilesDir(exe, "../share/q"), dir.filePath("bin").toStdString());
-    }
-
-    void menuShowsTheOptionsChecked() {
-        CountdownWindow window(platform_.services);
-        window.createStateObjects();
-        TimerWindowEvents events(window);
-        TimerWidget widget(events, platform_.system);
-        widget.initialise();
-        QStringList shown;
-        QTimer::singleShot(200, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            QVERIFY(menu);
-            QList<QAction*> items = menu->actions();
-            for (QAction* a : menu->actions())
-                if (a->menu()) items += a->menu()->actions();
-            for (QAction* a : items) shown << (a->isChecked() ? "[x] " : "") + a->text();
-            menu->close();
-        });
-        window.showContextMenu(10, 10);
-        QCOMPARE(shown.mid(0, 4), QStringList({"3分", "10分", "1時間", "時間設定..."}));
-        QVERIFY(shown.contains("[x] アラーム音を鳴らす") && shown.contains("最前面に表示"));
-        QVERIFY(shown.contains("[x] 時間設定時に自動スタート") && shown.contains("[x] 計測中に下線を表示"));
+        const QtPlatform platform{"", "/nonexistent-config", dir.filePath("bin").toStdString(), {}};
+        QCOMPARE(platform.sound.resolve("NotifySound.wav"), dir.filePath("bin/NotifySound.wav").toStdString());
     }
 };
 
