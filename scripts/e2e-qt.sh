@@ -103,6 +103,8 @@ shot 01-start
 grep -q libQt6Multimedia "/proc/$app/maps" && fail "the sound library loaded before the alarm"
 centred || fail "not centred: $X,$Y"
 xprop -id "$win" _NET_WM_WINDOW_TYPE | grep -q UTILITY || fail "not a tool window"
+# openbox sets the extents a moment after it manages the window.
+for _ in $(seq 20); do xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' && break; sleep 0.1; done
 xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0' || fail "framed: $(xprop -id "$win" _NET_FRAME_EXTENTS 2>&1)"
 [ "$(band 01-start) $(underline 01-start)" = "$back $back" ] || fail "band or idle client not in the background colour"
 
