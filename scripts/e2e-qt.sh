@@ -19,16 +19,8 @@ trap cleanup EXIT
 fail() { echo "e2e-qt: FAIL: $*"; exit 1; }
 step() { echo "e2e-qt: $*"; }
 
-n=91
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-export DISPLAY=":$n"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$! pids+=($!)
-# A window mapped before the window manager is ready is never managed.
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+source "$root/scripts/x11-session.sh"
+x11_start 91
 
 launch=(./QuillastorTimer) dat="$app_dir/QuillastorTimer.dat"
 start_app() {  # [arguments]
