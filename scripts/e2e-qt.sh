@@ -161,6 +161,15 @@ shot 10-start-time
 exit_app
 [ "$(saved)" = "$home 90" ] || fail "saved $(saved) after 1:30"
 
+step "a place over a panel's strip is kept: it is on the monitor, if outside the work area"
+xmessage -geometry 1024x30+0+738 panel >/dev/null 2>&1 & pids+=($!)
+sleep 1 && xprop -id "$(xdotool search --class Xmessage | head -1)" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT 0,0,0,30
+python3 -c 'import struct,sys; f=open(sys.argv[1],"r+b"); f.write(struct.pack("<4i",100,740,179,768))' "$dat"
+start_app
+geometry
+exit_app
+[ "$X" = 100 ] && [ $((Y + HEIGHT)) -gt 738 ] || fail "a place over the panel came back at $X,$Y"
+
 step "started with abc: no window, status 2, settings untouched"
 cp "$dat" "$out/before.dat"
 status=0
