@@ -81,13 +81,13 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
     }
 }
 
-// A timeline on a loaded window at (100, 100), 200 x 80: D double click,
-// C click, P/R left press/release, p/r right press/release, M<dx> drag from
-// the press point, W<ms> wait, S<ms> pass without handling timers, N<s> set a
-// duration, Z<w>,<h> resize, Q<0|1> the alarm-sound option. Checks: =<text>
-// in the snapshot, $<text> last painted, B the last paint has the band, G running, T tick timer,
-// F flash timer, A alarm, I inverted, O topmost (each 0 or 1), @<x>,<y> window
-// corner, ~<said> the last sound ("-" none, "_" for a space), m<n> menus opened.
+// A timeline on a loaded window at (100, 100), 200 x 80: D double click, C click,
+// P/R left press/release, p/r right press/release, M<dx> drag, W<ms> wait,
+// S<ms> pass without handling timers, N<s> set a duration, Z<w>,<h> resize,
+// Q<0|1> the alarm-sound option. Checks: =<text> in the snapshot, $<text> last
+// painted, B band, G running, T tick timer, F flash timer, A alarm, I inverted,
+// O topmost (each 0 or 1), @<x>,<y> corner, ~<said> the last sound ("-" none,
+// "_" for a space), m<n> menus opened.
 void play(CountdownSetup& s, const std::string& script) {
     std::istringstream in(script);
     for (std::string word; in >> word;) {

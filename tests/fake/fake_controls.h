@@ -14,13 +14,11 @@
 struct FakeTimeControl : TimeControl {
     void setFormat(const std::string& f) override { format = f; }
     void setTime(const TimeOfDay& t) override {
-        const bool inRange = t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 60;
-        inRange ? void(value = t) : void(++refusedSets);
+        if (t.hour >= 0 && t.hour < 24 && t.minute >= 0 && t.minute < 60 && t.second >= 0 && t.second < 60) value = t;
     }
     TimeOfDay time() const override { return value; }
     std::string format;
     TimeOfDay value{};
-    int refusedSets = 0;
 };
 
 struct FakeButton : CheckBox, PushButton {

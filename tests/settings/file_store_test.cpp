@@ -82,18 +82,6 @@ TEST(FileStore, FolderThatRefusesNewFilesRewritesTheFileInPlace) {
     EXPECT_FALSE(saveAs(pattern(120, 8)));  // still refused when the file is read-only
     EXPECT_EQ(f.read(), pattern(128, 7));
 }
-
-TEST(FileStore, ReplacementKeepsSymbolicLinkAndPermissions) {
-    Folder f;
-    const fs::path target = f.dir / "real.dat";
-    std::ofstream(target) << "old";
-    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink(target, f.file);
-    ASSERT_TRUE(systemFileStore().replaceAll(f.file, pattern(120, 9)));
-    EXPECT_TRUE(fs::is_symlink(f.file));
-    EXPECT_EQ(f.read(), pattern(120, 9));
-    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
 #endif
 
 }  // namespace

@@ -149,17 +149,6 @@ TEST(AutoFit, FontToWindow) {
     }
 }
 
-TEST(AutoFit, GrowthStopsAtItsCeiling) {
-    ProbeSetup s;
-    s.platform.text.heightPercent = s.platform.text.widthPercent = 1;  // a font that keeps fitting
-    s.window.fitFontToWindow(5000, 200);
-    EXPECT_EQ(s.platform.text.heights.at(98), 10000);  // 200, 300, ... 10000, then the bisection
-    EXPECT_EQ(s.platform.text.heights.at(99), 5000);
-    EXPECT_EQ(s.fontHeight(), 9999);
-    s.window.fitFontToWindow(0, 0);
-    EXPECT_EQ(s.fontHeight(), 0);
-}
-
 // What each event does with auto-fit on and off: the size message refits the
 // font; a chosen font, the underline and auto-fit switched on refit the window
 // to the text plus the frame, with the band making the client (20 h + 40) / 19
