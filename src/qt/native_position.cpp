@@ -1,7 +1,9 @@
 #include "qt/native_position.h"
 
-#include <QGuiApplication>
 #include <QWidget>
+
+#ifdef QUILLASTOR_X11
+#include <QGuiApplication>
 #include <QWindow>
 #include <xcb/xcb.h>
 
@@ -35,3 +37,9 @@ std::optional<QPoint> nativeTopLeft(const QWidget& window) {
     std::free(reply);
     return pos;
 }
+
+#else
+
+std::optional<QPoint> nativeTopLeft(const QWidget&) { return std::nullopt; }
+
+#endif
