@@ -9,9 +9,11 @@
 class SystemValues {
 public:
     virtual ~SystemValues() = default;
-    // Size of a maximized window on the primary display (SM_CXMAXIMIZED/
-    // SM_CYMAXIMIZED); centring is relative to it, origin (0, 0).
-    virtual Size maximizedWindowSize() const = 0;
+    // The area a window is centred in, screen coordinates: on Windows the
+    // size of a maximized window on the primary display (SM_CXMAXIMIZED/
+    // SM_CYMAXIMIZED) at (0, 0); elsewhere the primary screen's work area,
+    // which may start anywhere.
+    virtual Rect primaryWorkArea() const = 0;
     // Thickness of the sizing frame (SM_CXFRAME/SM_CYFRAME).
     virtual Size sizingFrame() const = 0;
     // Drag thresholds (SM_CXDRAG/SM_CYDRAG).

@@ -6,11 +6,9 @@
 
 #include "qt/qt_geometry.h"
 
-Size QtSystemValues::maximizedWindowSize() const {
+Rect QtSystemValues::primaryWorkArea() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return Size{};
-    const QSize size = screen->availableGeometry().size();
-    return Size{size.width(), size.height()};
+    return screen ? toRect(screen->availableGeometry()) : Rect{};
 }
 
 Size QtSystemValues::dragThreshold() const {

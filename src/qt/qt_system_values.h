@@ -8,7 +8,7 @@ inline constexpr int kSizingFramePixels = 4;
 
 class QtSystemValues final : public SystemValues {
 public:
-    Size maximizedWindowSize() const override;
+    Rect primaryWorkArea() const override;
     Size sizingFrame() const override { return Size{kSizingFramePixels, kSizingFramePixels}; }
     Size dragThreshold() const override;
     uint32_t doubleClickTimeMs() const override;

@@ -6,8 +6,8 @@
 #include "win32/system_win32.h"
 #include "win32/wide_text.h"
 
-Size Win32SystemValues::maximizedWindowSize() const {
-    return {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+Rect Win32SystemValues::primaryWorkArea() const {
+    return {0, 0, GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
 }
 
 Size Win32SystemValues::sizingFrame() const { return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)}; }

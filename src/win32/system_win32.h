@@ -10,7 +10,7 @@
 
 class Win32SystemValues final : public SystemValues {
 public:
-    Size maximizedWindowSize() const override;
+    Rect primaryWorkArea() const override;
     Size sizingFrame() const override;
     Size dragThreshold() const override;
     uint32_t doubleClickTimeMs() const override;

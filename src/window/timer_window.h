@@ -107,6 +107,10 @@ void moveWindowTo(WindowHost& window, int32_t x, int32_t y);
 void setTopmost(WindowHost& window, bool on);
 void centerWindow(WindowHost& window, const SystemValues& system);
 ColorRef invertColor(ColorRef color);
+// The smallest window a user's drag of the border may leave: the frame on
+// both sides and a client area that can still be grabbed and right-clicked.
+// Sizes the program sets itself, and loaded ones, are not bound by it.
+Size minimumTrackSize(Size frame);
 // A window side the platforms accept: window coordinates are 16-bit on X11
 // and in parts of GDI, so a hand-edited rectangle or a giant font is brought
 // inside 0..32767.

@@ -58,8 +58,9 @@ TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {
 // size beyond what the platform takes is brought inside, an empty one is
 // sized to its text.
 TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
-    struct Row { const char* name; Rect stored; std::vector<Rect> monitors; Rect expected; };
+    struct Row { const char* name; Rect stored; std::vector<Rect> monitors; Rect expected; Rect workArea{0, 0, 1040, 800}; };
     const std::vector<Rect> one{{0, 0, 1024, 768}}, two{{0, 0, 1024, 768}, {-1280, 0, 0, 1024}};
+    const std::vector<Rect> primaryRight{{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}};
     const Row table[] = {
         {"far right", {5000, 100, 5200, 160}, one, {420, 370, 620, 430}},
         {"touching the left edge from outside", {-200, 100, 0, 160}, one, {420, 370, 620, 430}},
@@ -69,6 +70,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
         {"the platform knows no monitors", {5000, 100, 5200, 160}, {}, {5000, 100, 5200, 160}},
         {"wider than 2^31", {-2147483647 - 1, 0, 2147483647, 100}, one, {-15863, 350, 16904, 450}},
         {"negative size", {300, 200, 100, 100}, one, {300, 200, 356, 222}},
+        {"primary on the right", {5000, 100, 5200, 160}, primaryRight, {2780, 490, 2980, 550}, {1920, 0, 3840, 1040}},
     };
     for (const Row& row : table) {
         CountdownSettings stored;
@@ -76,6 +78,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
         stored.setFont(fakeTemplateFont());
         CountdownSetup s;
         s.platform.system.monitors = row.monitors;
+        s.platform.system.workArea = row.workArea;
         s.start(&stored);
         EXPECT_EQ(s.host.rect, row.expected) << row.name;
     }

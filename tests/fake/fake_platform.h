@@ -22,7 +22,7 @@
 class TimerWindow;
 
 struct FakeSystemValues : SystemValues {
-    Size maximizedWindowSize() const override { return {1040, 800}; }
+    Rect primaryWorkArea() const override { return workArea; }
     Size sizingFrame() const override { return {4, 4}; }
     Size dragThreshold() const override { return drag; }
     uint32_t doubleClickTimeMs() const override { return doubleClickMs; }
@@ -30,6 +30,7 @@ struct FakeSystemValues : SystemValues {
     Size drag{4, 4};
     uint32_t doubleClickMs = 500;
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
+    Rect workArea{0, 0, 1040, 800};  // Windows' maximized size at (0, 0)
 };
 
 // cx = length * h * widthPercent / 100, cy = h * heightPercent / 100; above
