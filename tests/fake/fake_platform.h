@@ -11,12 +11,14 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/canvas.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
+#include "platform/timer_instances.h"
 #include "platform/window_host.h"
 
 class TimerWindow;
@@ -73,6 +75,32 @@ struct FakeFileStore : FileStore {
     std::map<std::string, std::vector<uint8_t>> files;
     bool failWrites = false;
     int writes = 0;
+};
+
+// Other processes hold the keys in `held`; a hold taken here joins them until
+// it is destroyed. Sent messages are kept; none is taken while `peerGone`.
+struct FakeInstances : TimerInstances {
+    struct Hold : FileHold {
+        Hold(std::set<std::string>& held, std::string key) : held(held), key(std::move(key)) {}
+        ~Hold() override { held.erase(key); }
+        void setReceiver(std::function<void(const std::string&)> r) override { receiver = std::move(r); }
+        std::set<std::string>& held;
+        std::string key;
+        std::function<void(const std::string&)> receiver;
+    };
+    std::unique_ptr<FileHold> tryHold(const std::string& key) override {
+        if (!held.insert(key).second) return nullptr;
+        return std::make_unique<Hold>(held, key);
+    }
+    std::vector<Rect> otherTimerRects() const override { return others; }
+    bool send(const std::string& key, const std::string& message) override {
+        sent.push_back(key + " " + message);
+        return !peerGone && held.count(key) != 0;
+    }
+    std::set<std::string> held;
+    std::vector<Rect> others;
+    std::vector<std::string> sent;
+    bool peerGone = false;
 };
 
 // Common dialogs, the menu and the time dialogs answer what the test scripted.

@@ -1,0 +1,88 @@
+// Several timers at once: which file each holds, which names they may have,
+// where a new one opens, and what a second start of a named one hands over.
+#include <gtest/gtest.h>
+
+#include "countdown/forwarded_time.h"
+#include "countdown/timer_name.h"
+#include "fake/fake_platform.h"
+#include "settings/timer_slot.h"
+#include "window/beside_timers.h"
+
+TEST(SeveralTimers, EachTimerHoldsItsOwnFile) {
+    struct Row { const char* name; std::set<std::string> heldElsewhere; std::optional<std::string> timerName; const char* path; bool held; };
+    const std::string main = "/exe/QuillastorTimer.dat", two = "/exe/QuillastorTimer-2.dat";
+    const std::string three = "/exe/QuillastorTimer-3.dat", four = "/exe/QuillastorTimer-4.dat";
+    const std::string tea = "/exe/QuillastorTimer-tea.dat";
+    const Row table[] = {
+        {"main free", {}, {}, "/exe/QuillastorTimer.dat", true},
+        {"main held", {main}, {}, "/exe/QuillastorTimer-2.dat", true},
+        {"main and 2 held", {main, two}, {}, "/exe/QuillastorTimer-3.dat", true},
+        {"a gap at 3", {main, two, four}, {}, "/exe/QuillastorTimer-3.dat", true},
+        {"only 2 held", {two}, {}, "/exe/QuillastorTimer.dat", true},
+        {"named, free", {main}, "tea", "/exe/QuillastorTimer-tea.dat", true},
+        {"named, running", {tea}, "tea", "/exe/QuillastorTimer-tea.dat", false},
+    };
+    for (const Row& row : table) {
+        FakeInstances instances;
+        instances.held = row.heldElsewhere;
+        const TimerSlot slot = claimSlot(instances, main, row.timerName);
+        EXPECT_EQ(slot.path, row.path) << row.name;
+        EXPECT_EQ(slot.hold != nullptr, row.held) << row.name;
+        EXPECT_EQ(slot.main, slot.path == main) << row.name;
+    }
+    FakeInstances full;
+    for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? main : slotPath(main, std::to_string(n)));
+    EXPECT_EQ(claimSlot(full, main, std::nullopt).hold, nullptr);
+}
+
+TEST(SeveralTimers, AHoldEndsWithItsTimer) {
+    FakeInstances instances;
+    const std::string main = "/exe/QuillastorTimer.dat";
+    TimerSlot first = claimSlot(instances, main, std::nullopt);
+    EXPECT_EQ(claimSlot(instances, main, std::nullopt).path, "/exe/QuillastorTimer-2.dat");
+    first.hold.reset();
+    EXPECT_EQ(claimSlot(instances, main, std::nullopt).path, main);
+}
+
+TEST(SeveralTimers, Names) {
+    const std::string longest(kLongestTimerName, 'a');
+    const std::string longestKana = [] { std::string s; for (int i = 0; i < 32; ++i) s += "お"; return s; }();
+    struct Row { std::string name; bool valid; };
+    const Row table[] = {
+        {"tea", true}, {"お茶", true}, {"Tee_2-b", true}, {"Ж9é", true}, {"2", true}, {longest, true},
+        {longestKana, true}, {"𠮷野", true},
+        {"", false}, {longest + "a", false}, {longestKana + "お", false},
+        {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
+        {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false},
+        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {std::string("a\0b", 3), false},
+    };
+    for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
+}
+
+TEST(SeveralTimers, ANewTimerOpensWhereItHidesNone) {
+    struct Row { const char* name; std::vector<Rect> timers; std::optional<Point> expected; };
+    const std::vector<Rect> monitors{{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    const Row table[] = {
+        {"none running", {}, std::nullopt},
+        {"below the only one", {{100, 100, 300, 160}}, Point{100, 160}},
+        {"below the lowest of two", {{100, 100, 300, 160}, {500, 300, 700, 360}}, Point{500, 360}},
+        {"above at the bottom edge", {{100, 700, 300, 760}}, Point{100, 640}},
+        {"above the highest when the lowest is at the edge", {{100, 400, 300, 460}, {100, 700, 300, 760}}, Point{100, 340}},
+        {"right when the column is full", {{100, 0, 300, 384}, {100, 384, 300, 768}}, Point{300, 0}},
+        {"onto the next monitor", {{0, 0, 1024, 768}}, Point{1024, 0}},
+        {"nowhere", {{0, 0, 2048, 768}}, std::nullopt},
+    };
+    for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, row.timers, monitors), row.expected) << row.name;
+}
+
+TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
+    struct Row { std::optional<StartTime> time; };
+    const Row table[] = {{std::nullopt}, {StartTime{300, false}}, {StartTime{1, false}}, {StartTime{359999, false}},
+                         {StartTime{0, true}}, {StartTime{86340, true}}};
+    for (const Row& row : table) EXPECT_EQ(decodeForwardedTime(encodeForwardedTime({row.time})), ForwardedTime{row.time});
+    for (const char* junk : {"", "raise", "QuillastorTimer/1 ", "QuillastorTimer/2 raise", "QuillastorTimer/1 duration 0",
+                             "QuillastorTimer/1 duration 360000", "QuillastorTimer/1 duration -5",
+                             "QuillastorTimer/1 duration 5x", "QuillastorTimer/1 at 86400",
+                             "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise "})
+        EXPECT_FALSE(decodeForwardedTime(junk).has_value()) << junk;
+}
