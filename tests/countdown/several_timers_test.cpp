@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "countdown/forwarded_time.h"
+#include "countdown/timer_launch.h"
 #include "countdown/timer_name.h"
 #include "fake/fake_platform.h"
 #include "settings/timer_slot.h"
@@ -85,4 +86,26 @@ TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
                              "QuillastorTimer/1 duration 5x", "QuillastorTimer/1 at 86400",
                              "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise "})
         EXPECT_FALSE(decodeForwardedTime(junk).has_value()) << junk;
+}
+
+TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
+    struct Row { const char* name; std::optional<std::string> timerName; bool teaRuns; bool peerGone;
+                 TimerLaunch::Outcome outcome; std::vector<std::string> sent; };
+    const std::string tea = "/exe/QuillastorTimer-tea.dat", message = tea + " QuillastorTimer/1 duration 300";
+    using O = TimerLaunch::Outcome;
+    const Row table[] = {
+        {"first start", "tea", false, false, O::Run, {}},
+        {"second start", "tea", true, false, O::Forwarded, {message}},
+        {"running but deaf", "tea", true, true, O::Failed, {message, message, message}},
+        {"unnamed never forwards", std::nullopt, true, false, O::Run, {}},
+    };
+    for (const Row& row : table) {
+        FakeInstances instances;
+        if (row.teaRuns) instances.held.insert(tea);
+        instances.peerGone = row.peerGone;
+        const TimerLaunch launch = launchTimer(instances, "/exe/QuillastorTimer.dat", row.timerName, StartTime{300, false});
+        EXPECT_EQ(launch.outcome, row.outcome) << row.name;
+        EXPECT_EQ(launch.exitStatus(), row.outcome == O::Failed ? 1 : 0) << row.name;
+        EXPECT_EQ(instances.sent, row.sent) << row.name;
+    }
 }
