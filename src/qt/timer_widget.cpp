@@ -162,6 +162,10 @@ void TimerWidget::redrawNow() { repaint(); }
 
 LogFont TimerWidget::dialogFont() const { return templateLogFont(kWindowFace, kWindowFontPoints); }
 
+void TimerWidget::setTitle(const std::string& text) {
+    setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
 void TimerWidget::createTooltip(const std::string& text) {
     setToolTip(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n"));
 }

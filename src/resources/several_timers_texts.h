@@ -6,6 +6,5 @@
 // After the name in 「」.
 inline constexpr std::string_view kNamedTimerUnreachable = "のタイマーは動いていますが、応答がありません。";
 inline constexpr std::string_view kTooManyTimers = "これ以上タイマーを開けません。";
-// The window title and the tooltip's first line name a named timer: 「tea」.
 inline constexpr std::string_view kNameOpen = "「";
 inline constexpr std::string_view kNameClose = "」";

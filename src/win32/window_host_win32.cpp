@@ -58,6 +58,8 @@ LogFont Win32WindowHost::dialogFont() const {
     return fromLogFontW(lf);
 }
 
+void Win32WindowHost::setTitle(const std::string& text) { SetWindowTextW(window_, wideFromNarrow(text).c_str()); }
+
 void Win32WindowHost::createTooltip(const std::string& text) {
     // Owned by the window: it shares the window's band in the Z order and is
     // destroyed with it.

@@ -31,6 +31,7 @@ public:
 
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override;
+    void setTitle(const std::string& text) override;
 
     void endModal(int result) override;
 

@@ -25,6 +25,7 @@ bool TimerWindow::onInitDialog() {
     setTopmost(host(), settings_->topmost != 0);
     updateDisplay(false);
     setupTooltip(productName(), versionString());
+    if (timerName_) host().setTitle(*timerName_ + std::string(kNameSeparator) + productName());
     sizingGuard_ = false;
     return true;
 }
@@ -39,6 +40,7 @@ void TimerWindow::setupTooltip(const std::string& name, const std::string& versi
     std::string text = name;
     text += kTooltipVersionPrefix;
     text += version;
+    if (timerName_) text += std::string(kNameSeparator) + *timerName_;
     text += kTooltipLineBreak;
     text += kTooltipStartStop;
     text += kTooltipReset;

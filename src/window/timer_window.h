@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/canvas.h"
@@ -30,6 +31,8 @@ public:
     int templateId() const { return templateId_; }
     void createStateObjects();
     void attach(WindowHost& host) { host_ = &host; }
+    // A named timer shows its name in its title and its tooltip.
+    void setTimerName(std::optional<std::string> name) { timerName_ = std::move(name); }
 
     // Message handlers.
     bool onInitDialog();
@@ -99,6 +102,7 @@ protected:
 private:
     Services& services_;
     int templateId_;
+    std::optional<std::string> timerName_;
     WindowHost* host_ = nullptr;
 };
 

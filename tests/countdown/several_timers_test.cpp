@@ -2,6 +2,7 @@
 // where a new one opens, and what a second start of a named one hands over.
 #include <gtest/gtest.h>
 
+#include "countdown/countdown_setup.h"
 #include "countdown/forwarded_time.h"
 #include "countdown/timer_launch.h"
 #include "countdown/timer_name.h"
@@ -107,5 +108,46 @@ TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
         EXPECT_EQ(launch.outcome, row.outcome) << row.name;
         EXPECT_EQ(launch.exitStatus(), row.outcome == O::Failed ? 1 : 0) << row.name;
         EXPECT_EQ(instances.sent, row.sent) << row.name;
+    }
+}
+
+TEST(SeveralTimers, ANamedTimerSaysItsName) {
+    CountdownSetup named, plain;
+    named.platform.window.rect = plain.platform.window.rect;
+    named.window.emplace(named.platform.services);
+    named.window->setTimerName("お茶");
+    named.window->createStateObjects();
+    named.host.attach(*named.window);
+    named.window->onInitDialog();
+    plain.start();
+    EXPECT_EQ(named.host.title, "お茶 - Quillastorカウントダウンタイマー");
+    EXPECT_EQ(plain.host.title, "");
+    EXPECT_EQ(named.host.tooltip->substr(0, named.host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
+    EXPECT_EQ(plain.host.tooltip->substr(plain.host.tooltip->find('\r')), named.host.tooltip->substr(named.host.tooltip->find('\r')));
+}
+
+// A running timer given the time of a second start: to the front (keeping the
+// alarm's topmost band), the time set as the set-time dialog's OK sets it.
+TEST(SeveralTimers, TheRunningTimerTakesAForwardedTime) {
+    struct Row { const char* name; bool alarm; const char* message; const char* shown; const char* topmost; bool running; };
+    const Row table[] = {
+        {"a duration", false, "QuillastorTimer/1 duration 300", "0:05:00", "topmost 0", true},
+        {"a clock time", false, "QuillastorTimer/1 at 45000", "0:30:00", "topmost 0", true},
+        {"no time", false, "QuillastorTimer/1 raise", "0:00:10", "topmost 0", false},
+        {"during the alarm", true, "QuillastorTimer/1 duration 300", "0:05:00", "topmost 1", true},
+        {"junk", false, "QuillastorTimer/1 duration 0", "0:00:10", "", false},
+    };
+    for (const Row& row : table) {
+        CountdownSetup s;
+        s.startLoaded(10);
+        s.options().autoStart = 1;
+        if (row.alarm) s.doubleClick(), s.advance(11000);
+        ASSERT_EQ(s.window->alarmActive(), row.alarm) << row.name;
+        s.host.log.clear();
+        s.window->receiveMessage(row.message);
+        EXPECT_EQ(s.shown(), row.shown) << row.name;
+        EXPECT_EQ(s.host.log.empty() ? "" : s.host.log.front(), std::string(row.topmost)) << row.name;
+        EXPECT_EQ(s.running(), row.running) << row.name;
+        EXPECT_EQ(s.window->alarmActive(), row.alarm) << row.name;
     }
 }

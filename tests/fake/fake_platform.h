@@ -171,6 +171,7 @@ public:
     void redrawNow() override;
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override { log.push_back("tooltip"); tooltip = text; }
+    void setTitle(const std::string& text) override { title = text; }
     void endModal(int result) override { endResult = result; }
 
     Rect rect{100, 100, 300, 180};
@@ -180,6 +181,7 @@ public:
     int redraws = 0;
     int fired = 0;  // timer expiries
     std::optional<std::string> tooltip;
+    std::string title;
     std::optional<int> endResult;
     std::vector<std::string> log;
     RecordingCanvas canvas;          // the last paint
