@@ -10,9 +10,23 @@ Rect Win32SystemValues::primaryWorkArea() const {
     return {0, 0, GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
 }
 
-Size Win32SystemValues::sizingFrame() const { return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)}; }
+Size windowFrame(HWND window) {
+    RECT outer{};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), GetDpiForWindow(window));
+    return {(outer.right - outer.left) / 2, (outer.bottom - outer.top) / 2};
+}
 
-Size Win32SystemValues::dragThreshold() const { return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)}; }
+Size Win32SystemValues::sizingFrame() const {
+    if (const HWND window = owners_.root()) return windowFrame(window);
+    return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)};
+}
+
+Size Win32SystemValues::dragThreshold() const {
+    const HWND window = owners_.root();
+    const UINT dpi = window ? GetDpiForWindow(window) : GetDpiForSystem();
+    return {GetSystemMetricsForDpi(SM_CXDRAG, dpi), GetSystemMetricsForDpi(SM_CYDRAG, dpi)};
+}
 
 uint32_t Win32SystemValues::doubleClickTimeMs() const { return GetDoubleClickTime(); }
 

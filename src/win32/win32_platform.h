@@ -37,7 +37,7 @@ public:
 
 private:
     OwnerWindows owners_;
-    Win32SystemValues system_;
+    Win32SystemValues system_{owners_};
     Win32TextMeasurer text_;
     Win32LocalClock clock_;
     Win32SoundPlayer sound_;
