@@ -48,7 +48,8 @@ public:
 };
 
 // PlaySoundW from winmm, which is loaded from the system folder only, so a
-// winmm.dll planted beside the executable is never run.
+// winmm.dll planted beside the executable is never run. The sound plays from
+// memory: PlaySound takes file names of at most 256 characters.
 class Win32SoundPlayer final : public SoundPlayer {
 public:
     Win32SoundPlayer();
@@ -63,5 +64,18 @@ private:
     using PlaySoundFn = int(__stdcall*)(const wchar_t*, void*, unsigned long);
     void* module_ = nullptr;
     PlaySoundFn playSound_ = nullptr;
+    std::vector<char> wave_;  // kept while it plays
 };
 
+// A single-threaded apartment for the thread that creates it, as the shell
+// needs for ShellExecuteW; left again on destruction if it was entered.
+class ComApartment {
+public:
+    ComApartment();
+    ~ComApartment();
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool entered_ = false;
+};

@@ -36,6 +36,7 @@ public:
     Win32SoundPlayer& sound() { return sound_; }
 
 private:
+    ComApartment apartment_;  // before any window, for the life of the program's windows
     OwnerWindows owners_;
     Win32SystemValues system_{owners_};
     Win32TextMeasurer text_;
