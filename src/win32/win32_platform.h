@@ -36,8 +36,9 @@ public:
     Win32SoundPlayer& sound() { return sound_; }
 
 private:
+    ComApartment apartment_;  // before any window, for the life of the program's windows
     OwnerWindows owners_;
-    Win32SystemValues system_;
+    Win32SystemValues system_{owners_};
     Win32TextMeasurer text_;
     Win32LocalClock clock_;
     Win32SoundPlayer sound_;

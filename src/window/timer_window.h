@@ -42,6 +42,7 @@ public:
     virtual void onLButtonDown(Point client) = 0;
     void onLButtonUp(Point client);
     void onMouseMove(Point client);
+    void onCaptureLost();
     virtual void onRButtonDown(Point client) = 0;
     void onRButtonUp(Point client);
     virtual void onTimer(uint32_t id) = 0;

@@ -66,10 +66,10 @@ struct ProbeSetup {
     }
 };
 
-// A timeline: P press, R release (at client 20,10), W<ms> wait, M<dx>,<dy>
-// move from the press point, D<ms> double-click time, G<px> drag threshold;
-// checks: t<n> toggles, r<n> resets, c<n> click count, C<0|1> captured,
-// x<left>,<top> window corner.
+// A timeline: P press, R release (at client 20,10), L capture lost, W<ms>
+// wait, M<dx>,<dy> move from the press point, D<ms> double-click time, G<px>
+// drag threshold; checks: t<n> toggles, r<n> resets, c<n> click count,
+// C<0|1> captured, x<left>,<top> window corner.
 void play(ProbeSetup& s, const std::string& script) {
     std::istringstream in(script);
     for (std::string word; in >> word;) {
@@ -80,6 +80,7 @@ void play(ProbeSetup& s, const std::string& script) {
         switch (op) {
         case 'P': s.window.onLButtonDown(at); break;
         case 'R': s.window.onLButtonUp(at); break;
+        case 'L': s.window.onCaptureLost(); break;
         case 'W': s.host.advance(static_cast<uint32_t>(a)); break;
         case 'M': s.window.onMouseMove({at.x + a, at.y + b}); break;
         case 'D': s.platform.system.doubleClickMs = static_cast<uint32_t>(a); break;
@@ -113,6 +114,7 @@ TEST(Gestures, Timelines) {
         {"double-click time read at every start", "P D300 R W299 c1 W1 c-1"},
         {"moves and releases without a press", "M180,190 x100,100 R c-1 P R M180,190 x100,100 W2000 t0"},
         {"release whose press was not seen", "P R W100 R t1 W2000"},
+        {"a lost capture ends the press, not as a click", "P R P L c-1 M20,0 x100,100 R W2000 t0 r0"},
     };
     for (const auto& [name, script] : table) {
         SCOPED_TRACE(name);
