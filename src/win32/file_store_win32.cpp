@@ -10,6 +10,9 @@
 namespace {
 
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+// Scanners, the search indexer and sync clients hold files for moments.
+constexpr int kAttempts = 5;
+constexpr DWORD kRetryWaitMs = 50;
 
 class Handle {
 public:
@@ -72,19 +75,32 @@ class Win32FileStore : public FileStore {
 public:
     explicit Win32FileStore(std::size_t writableBytes) : writableBytes_(writableBytes) {}
 
-    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
-        Handle file(CreateFileW(wideFromNarrow(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) return std::nullopt;
-        std::vector<uint8_t> bytes;
+    // Others may read, write or delete the file meanwhile; only a file that
+    // is not there counts as missing.
+    FileRead read(const std::string& path) override {
+        const std::wstring wide = wideFromNarrow(path);
+        HANDLE h = INVALID_HANDLE_VALUE;
+        DWORD error = ERROR_SUCCESS;
+        for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+            if (attempt > 1) Sleep(kRetryWaitMs);
+            h = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            error = GetLastError();
+            if (h != INVALID_HANDLE_VALUE || error != ERROR_SHARING_VIOLATION) break;
+        }
+        Handle file(h);
+        if (!file.valid()) {
+            const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+            return {missing ? FileRead::Status::Missing : FileRead::Status::Unreadable, {}};
+        }
+        FileRead result{FileRead::Status::Read, {}};
         uint8_t buffer[4096];
         for (;;) {
             DWORD n = 0;
-            if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return std::nullopt;
-            if (n == 0) break;
-            bytes.insert(bytes.end(), buffer, buffer + n);
+            if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return {FileRead::Status::Unreadable, {}};
+            if (n == 0) return result;
+            result.bytes.insert(result.bytes.end(), buffer, buffer + n);
         }
-        return bytes;
     }
 
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
@@ -108,6 +124,16 @@ public:
 
     bool exists(const std::string& path) override {
         return GetFileAttributesW(wideFromNarrow(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    bool createFolders(const std::string& folder) override {
+        const std::wstring wide = wideFromNarrow(folder);
+        // Each folder on the way; the drive and the ones there already refuse.
+        for (auto sep = wide.find_first_of(L"\\/", 1); sep != std::wstring::npos; sep = wide.find_first_of(L"\\/", sep + 1))
+            CreateDirectoryW(wide.substr(0, sep).c_str(), nullptr);
+        CreateDirectoryW(wide.c_str(), nullptr);
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     }
 
 private:
