@@ -26,7 +26,8 @@ public:
     // over `path`. A failure leaves any existing file untouched and returns
     // false; so does an existing file that is read-only. Where the folder
     // refuses new files but the file is writable, the file is rewritten in
-    // place instead (truncated, written, flushed).
+    // place instead (truncated, written, flushed). A symbolic link is
+    // followed, also to a target that does not exist yet.
     virtual bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
     // Creates `folder` and the folders above it that are missing, private to

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
+#include <climits>
 #include <limits>
 #include <string>
 
@@ -37,13 +37,19 @@ std::string directoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Follows a symbolic link so that the link itself survives the rename.
-std::string resolvedTarget(const std::string& path) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return path;
-    std::string result(real);
-    std::free(real);
-    return result;
+// Follows symbolic links so that a link survives the rename, also one whose
+// target does not exist yet (the target is then created).
+std::string resolvedTarget(std::string path) {
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0) return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : directoryOf(path) + "/" + target;
+    }
+    return path;
 }
 
 // Creates a new file beside `target`; the kernel applies the umask to it.
