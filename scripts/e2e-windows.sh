@@ -104,4 +104,5 @@ ended
 seconds=$(($(od -An -t d4 -j $((108 + 4 * $(od -An -t d4 -j 104 -N 4 "$dat"))) -N 4 "$dat")))
 [ "$seconds" = 90 ] || fail "the settings file holds $seconds seconds, not 90"
 
+source "$root/scripts/e2e-windows-files.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"
