@@ -115,4 +115,5 @@ for i in $(seq 8); do xdotool mousemove_relative -- $((-(W + 40) / 8)) 0 sleep 0
 xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h _ < <(box "$BACK")
 [ "$w" -ge 16 ] && [ "$h" = "$H" ] || fail "the drag of the edge left a client area of ${w}x$h"
 
+source "$root/scripts/e2e-windows-files.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"

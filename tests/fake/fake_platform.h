@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,18 +61,23 @@ struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
     std::vector<std::string> said;
 };
 
+// Paths in `unreadable` are there but cannot be read; writes to paths in
+// `refused` fail.
 struct FakeFileStore : FileStore {
-    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
-        return files.count(path) ? std::optional(files[path]) : std::nullopt;
+    FileRead read(const std::string& path) override {
+        if (unreadable.count(path)) return {FileRead::Status::Unreadable, {}};
+        return files.count(path) ? FileRead{FileRead::Status::Read, files[path]} : FileRead{};
     }
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
         ++writes;
-        if (!failWrites) files[path] = bytes;
-        return !failWrites;
+        if (refused.count(path)) return false;
+        files[path] = bytes;
+        return true;
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
+    bool createFolders(const std::string&) override { return true; }
     std::map<std::string, std::vector<uint8_t>> files;
-    bool failWrites = false;
+    std::set<std::string> unreadable, refused;
     int writes = 0;
 };
 
@@ -188,5 +194,5 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeModalRunner runner{window};
     Services services{window, system, text,    clock,   output,  output,           files,
-                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe"};
+                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe", "/home/.config/Q"};
 };
