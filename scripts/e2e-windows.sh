@@ -112,8 +112,9 @@ for i in $(seq 21); do [ -n "$(pactl list short sink-inputs)" ] && break; [ "$i"
 xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 1 sleep 1 && window "$BACK" deep-dismissed
 xdotool mousemove $((X + W + 1)) $((Y + H / 2)) mousedown 1  # the right edge, dragged past the left one
 for i in $(seq 8); do xdotool mousemove_relative -- $((-(W + 40) / 8)) 0 sleep 0.05; done
-xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h _ < <(box "$BACK")
+xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h X Y < <(box "$BACK")
 [ "$w" -ge 16 ] && [ "$h" = "$H" ] || fail "the drag of the edge left a client area of ${w}x$h"
+X=${X#+} Y=${Y#+} W=$w && menu Up Return && ended
 
 source "$root/scripts/e2e-windows-files.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"
