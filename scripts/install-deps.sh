@@ -11,6 +11,7 @@ packages=(
     fonts-ipafont-gothic
     qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     python3 sox zip file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
+    appstream devscripts
 )
 
 missing=()
