@@ -1,19 +1,15 @@
-# Part of scripts/e2e-qt.sh (sourced near its end, with its helpers): the
-# font and colour dialogs confirmed unchanged keep the font; SIGTERM, SIGHUP
-# and the display's end save the settings and end the program.
-confirm_dialog() {  # Enter, once a dialog of the program is up
-    for _ in $(seq 50); do [ "$(xdotool search --onlyvisible --class QuillastorTimer | wc -l)" -gt 1 ] && break; sleep 0.1; done
-    xdotool sleep 0.5 key Return sleep 0.5
-}
+# Sourced at the end of e2e-qt.sh: the font and colour dialogs confirmed
+# unchanged; SIGTERM, SIGHUP and the display's end save and end the program.
 font() { python3 -c 'import struct,sys; print("lfHeight %d, lfWeight %d" % struct.unpack_from("<i12xi", open(sys.argv[1], "rb").read(), 20))' "$dat"; }
 
 step "the font dialog, then the colour dialog, confirmed unchanged: the font keeps its height and weight"
 before=$(font)
 start_app
 menu Up Up Up Right Down Down Return
-confirm_dialog
-shot 20-colour-dialog
-confirm_dialog
+for dialog in 20-font 21-colour; do  # Enter, once the dialog is up
+    for _ in $(seq 50); do [ "$(xdotool search --onlyvisible --class QuillastorTimer | wc -l)" -gt 1 ] && break; sleep 0.1; done
+    xdotool sleep 0.5 && shot "$dialog-dialog" && xdotool key Return sleep 0.5
+done
 exit_app
 [ "$(font)" = "$before" ] || fail "OK in the font dialog changed $before to $(font)"
 

@@ -1,7 +1,5 @@
-# Part of scripts/e2e-windows.sh (sourced there, with its helpers): OK in the
-# font dialog, with nothing changed, keeps the stored font. "IPA Pゴシック" is
-# the Japanese name of a face the dialog lists only as IPAPGothic, as a Windows
-# in another language lists ＭＳ Ｐゴシック only as MS PGothic.
+# Sourced by e2e-windows.sh. "IPA Pゴシック" is a face Wine's font dialog lists
+# only as IPAPGothic, as a Windows in another language lists only MS PGothic.
 echo "7a. The font dialog, opened on a face listed under another name and confirmed: height and weight kept"
 python3 -c 'import sys; f = open(sys.argv[1], "r+b"); f.seek(48); f.write("IPA Pゴシック".encode("cp932").ljust(32, b"\0"))' "$dat"
 font() { od -An -t d4 -w20 -j 20 -N 20 "$dat" | awk '{ print "lfHeight " $1 ", lfWeight " $5 }'; }
