@@ -10,12 +10,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <iterator>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+struct sigaction previousActions[std::size(kSignals)];
 int signalPipe[2] = {-1, -1};
 std::function<bool()>* savingAtExit = nullptr;
 
@@ -27,12 +29,30 @@ void onTerminationSignal(int number) {
     errno = savedErrno;
 }
 
-void setHandlers(void (*handler)(int)) {
+// A signal ignored at start (SIGHUP under nohup) stays ignored.
+void installHandlers() {
     struct sigaction action {};
-    action.sa_handler = handler;
+    action.sa_handler = onTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int number : kSignals) sigaction(number, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        sigaction(kSignals[i], nullptr, &previousActions[i]);
+        if (previousActions[i].sa_handler != SIG_IGN) sigaction(kSignals[i], &action, nullptr);
+    }
+}
+
+void restoreHandlers() {
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &previousActions[i], nullptr);
+}
+
+// pipe2() is not on macOS.
+bool openSignalPipe() {
+    if (pipe(signalPipe) != 0) return false;
+    for (int fd : signalPipe) {
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+        fcntl(fd, F_SETFL, O_NONBLOCK);
+    }
+    return true;
 }
 
 // Menus and dialogs open at the time close as if cancelled, so that the
@@ -54,13 +74,14 @@ SessionEnd::SessionEnd(std::function<bool()> save, std::function<void()> quit)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
         if (!save_()) manager.cancel();
     });
-    if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+    if (openSignalPipe()) {
         notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, &SessionEnd::onSignal);
-        setHandlers(onTerminationSignal);
+        installHandlers();
     }
-    // Qt ends the program with exit() when the display connection breaks:
-    // the one chance it gives is the functions exit() runs.
+    // Qt ends the program with exit() when the X server's connection breaks:
+    // the one chance it gives is the functions exit() runs. (Its Wayland
+    // plug-in calls _exit(), which runs none.)
     static const bool registered = std::atexit(saveAtExit) == 0;
     (void)registered;
     savingAtExit = &save_;
@@ -69,7 +90,7 @@ SessionEnd::SessionEnd(std::function<bool()> save, std::function<void()> quit)
 SessionEnd::~SessionEnd() {
     savingAtExit = nullptr;
     if (!notifier_) return;
-    setHandlers(SIG_DFL);
+    restoreHandlers();
     delete notifier_;
     close(signalPipe[0]);
     close(signalPipe[1]);

@@ -1,8 +1,8 @@
 // The ends of a session that must not lose the settings, while the timer
 // window runs: the session manager's request to save, SIGTERM (log-out,
-// shutdown), SIGHUP (the terminal closed), SIGINT (Ctrl+C), and the display
-// connection breaking. Each saves through the window, as a Windows log-off
-// does; a signal then ends the run as Exit would.
+// shutdown), SIGHUP (the terminal closed), SIGINT (Ctrl+C), and the X
+// server's connection breaking. Each saves through the window, as a Windows
+// log-off does; a signal then ends the run as Exit would.
 #pragma once
 
 #include <QObject>
