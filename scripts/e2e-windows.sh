@@ -91,6 +91,7 @@ ended
 [ "$(cat "$work/status")" = 2 ] || fail "exit status $(cat "$work/status"), not 2"
 grep -q "「abc」は時間として読めません。" "$work/out.txt" || fail "the message is not printed: $(cat "$work/out.txt")"
 cmp -s "$dat" "$work/saved.dat" || fail "the settings file changed"
+source "$root/scripts/e2e-windows-font.sh"
 
 echo "8. Restart with 1:30 where no file may be added: in place, running; Exit saves 90 s"
 chattr +i "$app" 2>/dev/null || chmod a-w "$app"

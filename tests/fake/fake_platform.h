@@ -85,8 +85,11 @@ struct FakeFileStore : FileStore {
 struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
     std::optional<FontChoice> chooseFont(const LogFont& initial, ColorRef initialColor) override {
         opened.push_back("font");
-        fontAsked = FontChoice{initial, initialColor};
-        return font;
+        fontAsked = FontChoice{initial, initialColor, initial};
+        if (!font) return std::nullopt;
+        FontChoice answer = *font;
+        answer.shown = fontShown.value_or(initial);
+        return answer;
     }
     std::optional<ColorRef> chooseColor(ColorRef) override { return opened.push_back("color"), color; }
     std::optional<uint32_t> track(const MenuModel& menu, Point screen) override {
@@ -101,6 +104,7 @@ struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
 
     std::optional<FontChoice> font;  // nullopt: the user cancels
     std::optional<ColorRef> color;
+    std::optional<LogFont> fontShown;     // how the dialog shows its initial font (nullopt: as given)
     std::optional<FontChoice> fontAsked;  // what the font dialog opened with
     std::optional<uint32_t> menuChoice;   // nullopt: dismissed
     std::function<void()> whileMenuOpen;
