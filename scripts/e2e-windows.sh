@@ -91,6 +91,7 @@ ended
 [ "$(cat "$work/status")" = 2 ] || fail "exit status $(cat "$work/status"), not 2"
 grep -q "「abc」は時間として読めません。" "$work/out.txt" || fail "the message is not printed: $(cat "$work/out.txt")"
 cmp -s "$dat" "$work/saved.dat" || fail "the settings file changed"
+source "$root/scripts/e2e-windows-font.sh"
 
 echo "8. Restart with 1:30 where no file may be added: in place, running; Exit saves 90 s"
 chattr +i "$app" 2>/dev/null || chmod a-w "$app"
@@ -112,7 +113,9 @@ for i in $(seq 21); do [ -n "$(pactl list short sink-inputs)" ] && break; [ "$i"
 xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 1 sleep 1 && window "$BACK" deep-dismissed
 xdotool mousemove $((X + W + 1)) $((Y + H / 2)) mousedown 1  # the right edge, dragged past the left one
 for i in $(seq 8); do xdotool mousemove_relative -- $((-(W + 40) / 8)) 0 sleep 0.05; done
-xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h _ < <(box "$BACK")
+xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h X Y < <(box "$BACK")
 [ "$w" -ge 16 ] && [ "$h" = "$H" ] || fail "the drag of the edge left a client area of ${w}x$h"
+X=${X#+} Y=${Y#+} W=$w && menu Up Return && ended
 
+source "$root/scripts/e2e-windows-files.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"

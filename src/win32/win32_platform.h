@@ -18,10 +18,12 @@ struct Win32Paths {
     std::string settingsPath;
     std::string executableDir;
     std::string applicationTitle;
+    std::string userSettingsFolder;
 };
 
-// The paths of the running executable: its .dat beside it, its folder and
-// its base name.
+// The paths of the running executable: its .dat beside it, its folder, its
+// base name, and %LOCALAPPDATA%\Quillastor for the settings where its
+// folder takes none.
 Win32Paths executablePaths();
 
 class Win32Platform {

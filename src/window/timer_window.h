@@ -11,11 +11,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/canvas.h"
 #include "platform/geometry.h"
 #include "platform/services.h"
 #include "platform/window_host.h"
+#include "settings/settings_location.h"
 #include "settings/window_settings.h"
 #include "window/display_state.h"
 
@@ -90,6 +92,12 @@ protected:
     void setupTooltip(const std::string& name, const std::string& version);
     LogFont boldDialogFont();
     void drawContent(Canvas& canvas, Rect rect);
+    // The settings file (settings_file.cpp): read beside the executable or in
+    // the user's folder; an unreadable file or a failed save is told.
+    bool readSettings();
+    void writeSettings();
+    void tellIfSettingsUnreadable();
+    void tellAboutSettings(std::string_view ending);
 
     std::unique_ptr<WindowSettings> settings_;
     std::unique_ptr<DisplayState> displayState_;
@@ -105,6 +113,8 @@ private:
     int templateId_;
     std::optional<std::string> timerName_;
     WindowHost* host_ = nullptr;
+    SettingsLocation settingsFile_;
+    bool endingSession_ = false;
 };
 
 // Placement helpers, also used by the alarm.

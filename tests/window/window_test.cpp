@@ -177,7 +177,7 @@ TEST(AutoFit, EventsByAutoFit) {
         s.setFontHeight(20);
         LogFont chosen = fakeTemplateFont();
         chosen.lfHeight = 30;
-        if (row.ok) s.platform.dialogs.font = FontChoice{chosen, 0x0000FF}, s.platform.dialogs.color = 0xABCDEF;
+        if (row.ok) s.platform.dialogs.font = FontChoice{chosen, 0x0000FF, {}}, s.platform.dialogs.color = 0xABCDEF;
         const std::string event = row.event;
         if (event == "size") s.window.onSize(1000, 60);
         if (event == "font") s.window.chooseFont();
@@ -190,6 +190,36 @@ TEST(AutoFit, EventsByAutoFit) {
         EXPECT_EQ(s.window.settings().backColor, row.back);
         const auto& asked = s.platform.dialogs.fontAsked;  // opened on the current font and colour
         EXPECT_TRUE(event != "font" || (asked->font.lfHeight == 20 && asked->color == 0x123456u));
+    }
+}
+
+// OK in the font dialog: what the user left as the dialog first showed it
+// keeps its stored value (bold -40 "ＭＳ Ｐゴシック", charset 128); the face
+// becomes the one in use.
+TEST(FontDialog, KeepsWhatTheUserLeft) {
+    struct Font { int32_t height, weight; uint8_t italic, charSet; const char* face; };
+    struct Row { const char* name; Font shown, chosen, stored; };
+    const char *ms = "ＭＳ Ｐゴシック", *ipa = "IPA Pゴシック";
+    const Row table[] = {
+        {"listed under another name", {-40, 700, 0, 0, "MS PGothic"}, {-40, 700, 0, 0, "MS PGothic"}, {-40, 700, 0, 128, "MS PGothic"}},
+        {"size rounded to points", {-41, 700, 0, 128, ms}, {-41, 700, 0, 128, ms}, {-40, 700, 0, 128, ms}},
+        {"face without bold", {-40, 400, 0, 128, ipa}, {-40, 400, 0, 128, ipa}, {-40, 700, 0, 128, ipa}},
+        {"only the size changed", {-40, 400, 0, 128, ipa}, {-60, 400, 0, 128, ipa}, {-60, 700, 0, 128, ipa}},
+        {"style changed", {-40, 400, 0, 128, ipa}, {-40, 400, 1, 128, ipa}, {-40, 400, 1, 128, ipa}},
+        {"another face", {-40, 400, 0, 128, ipa}, {-40, 400, 0, 128, "DejaVu Sans"}, {-40, 400, 0, 128, "DejaVu Sans"}},
+    };
+    auto logFont = [](const Font& f) {
+        LogFont font = fakeTemplateFont();
+        font.lfHeight = f.height, font.lfWeight = f.weight, font.lfItalic = f.italic, font.lfCharSet = f.charSet;
+        return setFaceNameUtf8(font, f.face), font;
+    };
+    for (const Row& row : table) {
+        ProbeSetup s;
+        s.window.settings().setFont(logFont({-40, 700, 0, 128, ms}));
+        s.platform.dialogs.fontShown = logFont(row.shown);
+        s.platform.dialogs.font = FontChoice{logFont(row.chosen), 0, {}};
+        s.window.chooseFont();
+        EXPECT_EQ(s.window.settings().logFont(), logFont(row.stored)) << row.name;
     }
 }
 
