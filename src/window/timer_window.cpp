@@ -26,6 +26,7 @@ bool TimerWindow::onInitDialog() {
         applyLoadedSettings();
     else
         applyDefaultSettings();
+    if (!ownSettings_) placeBesideOtherTimers();
     setTopmost(host(), settings_->topmost != 0);
     updateDisplay(false);
     setupTooltip(productName(), versionString());

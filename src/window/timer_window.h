@@ -92,8 +92,11 @@ protected:
     void setupTooltip(const std::string& name, const std::string& version);
     LogFont boldDialogFont();
     void drawContent(Canvas& canvas, Rect rect);
+    // A timer with no place of its own opens where it hides no other timer.
+    void placeBesideOtherTimers();
     // The settings file (settings_file.cpp): read beside the executable or in
-    // the user's folder; an unreadable file or a failed save is told.
+    // the user's folder; an unreadable file or a failed save is told. A
+    // further timer without a file of its own reads the main one instead.
     bool readSettings();
     void writeSettings();
     void tellIfSettingsUnreadable();
@@ -114,6 +117,7 @@ private:
     std::optional<std::string> timerName_;
     WindowHost* host_ = nullptr;
     SettingsLocation settingsFile_;
+    bool ownSettings_ = false;  // this timer's own file was read
     bool endingSession_ = false;
 };
 

@@ -151,3 +151,43 @@ TEST(SeveralTimers, TheRunningTimerTakesAForwardedTime) {
         EXPECT_EQ(s.window->alarmActive(), row.alarm) << row.name;
     }
 }
+
+// A timer without a file of its own opens below the others; a further one
+// starts from the main file's colours and presets. One with its own file, or
+// alone, opens as before.
+TEST(SeveralTimers, ATimerWithoutItsOwnFileOpensBesideTheOthers) {
+    struct Row { const char* name; bool mainSlot; bool ownFile; bool ownUnreadable; std::vector<Rect> others;
+                 Rect expected; ColorRef back; std::size_t presets; };
+    const std::vector<Rect> one{{100, 100, 300, 180}};
+    const Row table[] = {
+        {"alone, first run: centred", true, false, false, {}, {492, 389, 548, 411}, 0xFF8080, 3},
+        {"first run beside another", true, false, false, one, {100, 180, 156, 202}, 0xFF8080, 3},
+        {"a new second one: the main file's colours", false, false, false, one, {100, 180, 300, 260}, 0x123456, 1},
+        {"a second one with its own file", false, true, false, one, {500, 500, 700, 580}, 0x654321, 2},
+        {"its own file unreadable: defaults", false, false, true, one, {100, 180, 156, 202}, 0xFF8080, 3},
+    };
+    for (const Row& row : table) {
+        CountdownSetup s;
+        s.platform.instances.others = row.others;
+        s.platform.system.monitors = {{0, 0, 1024, 768}};
+        auto store = [&](const std::string& path, Rect rect, ColorRef back, std::vector<uint32_t> presets) {
+            CountdownSettings stored;
+            stored.windowRect = rect, stored.backColor = back, stored.registeredTimes = presets;
+            stored.setFont(fakeTemplateFont());
+            s.platform.files.files[path] = stored.storedBytes();
+        };
+        store("/exe/timer.dat", {100, 100, 300, 180}, 0x123456, {60});
+        if (!row.mainSlot) {
+            s.platform.services.settingsPath = "/exe/timer-2.dat";
+            s.platform.services.startingSettingsPath = "/exe/timer.dat";
+            if (row.ownFile) store("/exe/timer-2.dat", {500, 500, 700, 580}, 0x654321, {60, 120});
+            if (row.ownUnreadable) s.platform.files.unreadable = {"/exe/timer-2.dat"};
+        } else {
+            s.platform.files.files.clear();
+        }
+        s.start();
+        EXPECT_EQ(s.host.rect, row.expected) << row.name;
+        EXPECT_EQ(s.options().backColor, row.back) << row.name;
+        EXPECT_EQ(s.options().registeredTimes.size(), row.presets) << row.name;
+    }
+}

@@ -226,6 +226,7 @@ struct FakePlatform {
     FakeFileStore files;
     FakeDialogs dialogs;
     FakeModalRunner runner{window};
+    FakeInstances instances;
     Services services{window, system, text,    clock,   output,  output,           files,
-                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe", "/home/.config/Q"};
+                      output, dialogs, dialogs, dialogs, instances, "/exe/timer.dat", "/exe", "/home/.config/Q", ""};
 };
