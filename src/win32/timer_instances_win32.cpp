@@ -36,6 +36,7 @@ struct Held {
     std::deque<std::string> pending;
 };
 Held* held = nullptr;  // this process's hold; one timer a process
+bool delivering = false;
 
 class MutexHold final : public FileHold {
 public:
@@ -132,6 +133,10 @@ void deliverTimerMessages() {
     while (held && !held->pending.empty()) {
         const std::string message = held->pending.front();
         held->pending.pop_front();
+        delivering = true;
         if (held->receiver) held->receiver(message);
+        delivering = false;
     }
 }
+
+bool deliveringTimerMessage() { return delivering; }

@@ -18,7 +18,10 @@ public:
 // The timer window's part: it marks itself while it exists, takes the
 // WM_COPYDATA meant for this process's hold (true when it was) and hands it
 // to the hold's receiver once the sender is released (kDeliverMessages).
+// While the receiver runs, the window may take the foreground that the
+// sender allowed this process.
 constexpr UINT kDeliverMessages = WM_APP + 0x51;
 void markTimerWindow(HWND window, bool mark);
 bool takeTimerMessage(HWND window, const COPYDATASTRUCT& data);
 void deliverTimerMessages();
+bool deliveringTimerMessage();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/font_win32.h"
+#include "win32/timer_instances_win32.h"
 #include "win32/wide_text.h"
 
 Rect Win32WindowHost::windowRect() const {
@@ -45,6 +46,10 @@ void Win32WindowHost::place(const Rect& outer) {
 
 void Win32WindowHost::setTopmost(bool on) {
     SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    // SetWindowPos activates the window only within this process: a second
+    // start of a named timer, which is in the foreground, allows this one to
+    // take the foreground while its message is handled.
+    if (deliveringTimerMessage()) SetForegroundWindow(window_);
 }
 
 void Win32WindowHost::captureMouse() { SetCapture(window_); }
