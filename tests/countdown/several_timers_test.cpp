@@ -55,7 +55,7 @@ TEST(SeveralTimers, Names) {
         {longestKana, true}, {"𠮷野", true},
         {"", false}, {longest + "a", false}, {longestKana + "お", false},
         {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
-        {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false},
+        {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false}, {"🍵", false},
         {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {std::string("a\0b", 3), false},
     };
     for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
