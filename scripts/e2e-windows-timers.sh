@@ -16,9 +16,9 @@ rm -rf "$app"/QuillastorTimer*.dat "${user_dat%/*}" "$work"/status-*
 start a && timers 1 && start b && timers 2 && shot two-timers
 read -r ax ay aw ah bx by bw bh <<<"$(places | tr "\n" " ")"
 [ "$bx $by" = "$ax $((ay + ah))" ] || fail "the second timer is at $bx,$by, not right below the first"
-xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) mousedown 1
-for i in $(seq 10); do xdotool mousemove_relative -- 20 0 sleep 0.05; done
-xdotool mouseup 1 && saved=$(places) && exits $ax $ay $aw $ah && exits $(sed -n 2p <<<"$saved") && gone a && gone b
+xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) mousedown 1 sleep 0.1 mousemove_relative -- 200 0 sleep 0.3 mouseup 1
+saved=$(places) && [ "$(sed -n 2p <<<"$saved")" = "$((bx + 200)) $by $bw $bh" ] || fail "dragged to $saved"
+exits $ax $ay $aw $ah && exits $(sed -n 2p <<<"$saved") && gone a && gone b
 [ "$(cd "$app" && echo *.dat)" = "QuillastorTimer-2.dat QuillastorTimer.dat" ] || fail "not two files: $(ls "$app")"
 
 echo "13. Both again: each at its own place; a copy after taskkill /F takes the freed file"
