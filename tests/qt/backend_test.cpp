@@ -79,8 +79,8 @@ private Q_SLOTS:
 
     void platformChoice() {
         const struct { const char* name; const char* qpa; const char* display; const char* chosen; } rows[] = {
-            {"X11 offered, nothing chosen", nullptr, ":0", "xcb"},
-            {"empty choice is no choice", "", ":0", "xcb"},
+            {"X11 offered, nothing chosen", nullptr, ":0", "xcb;wayland"},
+            {"empty choice is no choice", "", ":0", "xcb;wayland"},
             {"user chose Wayland", "wayland", ":0", ""},
             {"no X11", nullptr, nullptr, ""},
             {"empty DISPLAY is no X11", nullptr, "", ""},
