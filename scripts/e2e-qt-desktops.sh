@@ -25,8 +25,11 @@ source "$root/scripts/x11-session.sh"
 stop() { kill "$@" 2>/dev/null || true; wait "$@" 2>/dev/null || true; }
 
 scale=1 env_app=() screen=""
+launch() {  # [arguments]
+    (cd "$app_dir" && exec env "${env_app[@]}" QT_SCALE_FACTOR=$scale ./QuillastorTimer "$@" >>"$out/program.log" 2>&1) &
+}
 start_app() {  # [arguments]
-    (cd "$app_dir" && exec env QT_SCALE_FACTOR=$scale "${env_app[@]}" ./QuillastorTimer "$@" >>"$out/program.log" 2>&1) &
+    launch "$@"
     app=$! pids+=($!)
     for _ in $(seq 200); do
         win=$(xdotool search --onlyvisible --class QuillastorTimer 2>/dev/null | head -1 || true)
@@ -238,8 +241,83 @@ sound_missing() {
     stop "$bells" "$wm" "$xvfb"
 }
 
+# Under weston the program's window is found on the screen by its colour.
+wl_find() {  # sets X Y WIDTH HEIGHT from the background-coloured rectangle
+    shot wl
+    local box
+    box=$(convert "$out/wl.png" -fill black +opaque "$back" -format '%@' info: 2>/dev/null)
+    [[ "$box" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -gt 20 ] || return 1
+    WIDTH=${BASH_REMATCH[1]} HEIGHT=${BASH_REMATCH[2]} X=${BASH_REMATCH[3]} Y=${BASH_REMATCH[4]}
+}
+wl_start() {
+    launch
+    app=$! pids+=($!)
+    for _ in $(seq 100); do wl_find && sleep 0.5 && wl_find && return; sleep 0.1; done
+    fail "no window under weston"
+}
+wl_exit() {
+    cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 2))
+    xdotool mousemove "$cx" "$cy" sleep 0.3 click 3
+    for _ in $(seq 20); do  # the menu's white, beside the pointer, below or above it
+        shot wl-menu
+        [[ "$(pixel wl-menu $((cx + 150)) $((cy + 15))) $(pixel wl-menu $((cx + 150)) $((cy - 15)))" == *"$white"* ]] && break
+        sleep 0.2
+    done
+    xdotool sleep 0.3 key Up sleep 0.3 key Return
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || return 0; sleep 0.1; done
+    fail "program did not end on Exit under weston"
+}
+
+weston_start() {
+    x11_start 137
+    weston --backend=x11-backend.so --socket=wayland-qd --width=1024 --height=768 >>"$out/weston.log" 2>&1 &
+    compositor=$! pids+=($!)
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/wayland-qd" ] && break; sleep 0.1; done
+    sleep 1
+    # Weston places the window itself; the program cannot learn where.
+    env_app=(WAYLAND_DISPLAY=wayland-qd QT_QPA_PLATFORM=wayland)
+}
+weston_stop() { env_app=() && stop "$compositor" "$wm" "$xvfb"; }
+
+wayland_exit() {
+    step "Wayland (weston): Exit keeps the loaded place"
+    weston_start
+    fresh 300 200 380 230
+    wl_start
+    wl_exit
+    [ "$(saved)" = "300 200 380 230" ] || fail "Exit on Wayland saved $(saved), not the loaded place"
+    weston_stop
+}
+
+wayland_drag() {
+    step "Wayland (weston): a click then a drag moves the window and does not start the countdown"
+    weston_start
+    fresh 300 200 380 230
+    wl_start
+    cx=$((X + WIDTH / 2)) cy=$((Y + HEIGHT / 2)) x0=$X
+    xdotool mousemove "$cx" "$cy" sleep 0.3 click 1 sleep 0.15 mousedown 1
+    for i in 1 2 3 4 5 6; do xdotool mousemove $((cx + 20 * i)) $((cy + 10 * i)); sleep 0.05; done
+    xdotool mouseup 1 sleep 1.5
+    wl_find || fail "the window is gone after a drag"
+    [ "$X" != "$x0" ] || fail "weston did not move the window"
+    # Left of the pointer, which stays over the window.
+    [ "$(pixel wl $((X + 8)) $((Y + HEIGHT - 5)))" != "$white" ] || fail "a click then a drag started the countdown"
+    wl_exit
+    weston_stop
+}
+
+wayland_fallback() {
+    step "a stale DISPLAY in a Wayland session: the program runs on Wayland"
+    weston_start
+    env_app=(-u QT_QPA_PLATFORM DISPLAY=:9999 WAYLAND_DISPLAY=wayland-qd)
+    wl_start
+    wl_exit
+    weston_stop
+}
+
 sections=("$@")
-[ ${#sections[@]} -gt 0 ] || sections=(monitors second_screen under_load no_window_manager sound_restarted sound_hung sound_missing)
+[ ${#sections[@]} -gt 0 ] || sections=(monitors second_screen under_load no_window_manager sound_restarted sound_hung sound_missing
+    wayland_exit wayland_drag wayland_fallback)
 template
 for section in "${sections[@]}"; do
     case $section in
