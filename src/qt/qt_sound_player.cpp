@@ -28,8 +28,10 @@ QtSoundPlayer::QtSoundPlayer(std::vector<std::string> searchDirs, std::vector<st
 
 QtSoundPlayer::~QtSoundPlayer() {
     if (!thread_) return;
-    QMetaObject::invokeMethod(worker_, [this] { destroy_(sound_); }, Qt::QueuedConnection);
-    thread_->quit();
+    QMetaObject::invokeMethod(worker_, [this] {
+        destroy_(sound_);
+        thread_->quit();
+    }, Qt::QueuedConnection);
     if (!thread_->wait(kStopWaitMs)) {
         // Held up by a hung sound server, the thread would also hold up the
         // multimedia library's exit handlers. The player is torn down after

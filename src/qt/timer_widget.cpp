@@ -231,7 +231,10 @@ void TimerWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TimerWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (pressInBand_) {
-        if (event->buttons() == Qt::NoButton) pressInBand_ = false, ownResize_.reset();
+        if (event->buttons() == Qt::NoButton) {
+            pressInBand_ = false;
+            ownResize_.reset();
+        }
         return;
     }
     if (event->button() == Qt::LeftButton) events_.leftUp(clientPoint(event));
