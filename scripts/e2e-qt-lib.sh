@@ -3,7 +3,7 @@
 # `env_app` extra environment, `scale` Qt's scale factor, `screen` the pointer's X screen.
 pids=() launch=(./QuillastorTimer) env_app=() scale=1 screen=""
 cleanup() {  # the processes started, last first; a stopped one is woken to end
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -CONT "${pids[i]}" 2>/dev/null && kill "${pids[i]}" 2>/dev/null || true; done; wait || true
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -CONT "${pids[i]}" 2>/dev/null && kill "${pids[i]}" 2>/dev/null || true; done; wait 2>/dev/null || true
 }
 fail() { echo "$me: FAIL: $*"; exit 1; }
 step() { echo "$me: $*"; }
