@@ -1,9 +1,9 @@
 # Shared by the Qt scripts (source it): x11_start [first display number
 # [Xvfb screen arguments]] starts Xvfb on a free display with openbox on it,
 # exports DISPLAY, and adds both processes to the caller's `pids` array (Xvfb
-# also in `xvfb`, openbox in `wm`). It
-# returns once openbox manages new windows: a window mapped before that is
-# never managed. Now and then openbox dies while it starts; it is started again.
+# also in `xvfb`, openbox in `wm`). It returns once openbox manages new
+# windows: a window mapped before that is never managed. Now and then openbox
+# dies while it starts; it is started again.
 x11_start() {
     local n=${1:-91} try
     local screens=("${@:2}")
