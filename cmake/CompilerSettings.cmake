@@ -1,4 +1,4 @@
-# Warnings and sanitizers for every target of the project.
+# Warnings, sanitizers and hardening for every target of the project.
 if(MSVC)
     add_compile_options(/W4 /utf-8 /permissive-)
 else()
@@ -19,6 +19,8 @@ if(QUILLASTOR_FUZZ)
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all)
     add_link_options(-fsanitize=address,undefined)
 endif()
+
+include(${CMAKE_CURRENT_LIST_DIR}/Hardening.cmake)
 
 find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::vector<uint8_t>& saved = platform.files.files[path];
     require(saved.size() >= 116 && saved.size() <= 136 && saved.size() % 4 == 0);
     CountdownSettings again;
-    require(again.load(platform.files, path));
+    require(again.load(saved));
     require(saved.size() == 116 + 4 * again.registeredTimes.size());
     return 0;
 }

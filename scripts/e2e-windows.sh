@@ -12,7 +12,7 @@ rm -rf "$work" && mkdir -p "$app"
 python3 -m zipfile -e "${1:-$root/build/win32/QuillastorTimer-1.01-win64.zip}" "$app"
 wine_use_prefix "$root/build/win32/wineprefix"
 wine_prepare_prefix
-trap 'chattr -i "$app" 2>/dev/null || true; chmod u+w "$app"; wineserver -k 2>/dev/null || true; display_stop' EXIT
+trap 'chattr -i "$app" 2>/dev/null || true; chmod u+w "$app"; wineserver -k 2>/dev/null || true; sound_stop; display_stop' EXIT
 FORCE_XVFB=1 display_start 1024x768
 wineserver -p && wineboot >/dev/null 2>&1  # one server and its services for every start
 
@@ -33,7 +33,7 @@ window() {
     fail "no window in rgb($1)"
 }
 band() { [ "$(count "$WHITE" "${W}x1+$X+$((Y + H - 1))")" = "$W" ]; }  # the bottom client row
-run() { rm -f "$work/status"; (set +e; cd "$app"; wine QuillastorTimer.exe "$@" >"$work/out.txt" 2>&1; echo $? >"$work/status") & }
+run() { rm -f "$work/status"; (set +e; cd "${DIR:-$app}"; wine "${EXE:-QuillastorTimer.exe}" "$@" >"$work/out.txt" 2>&1; echo $? >"$work/status") & }
 ended() { for i in $(seq 20); do [ -s "$work/status" ] && return 0; sleep 0.3; done; fail "the program did not end"; }
 menu() { xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 3 sleep 1 key "$@"; }
 
@@ -91,6 +91,7 @@ ended
 [ "$(cat "$work/status")" = 2 ] || fail "exit status $(cat "$work/status"), not 2"
 grep -q "「abc」は時間として読めません。" "$work/out.txt" || fail "the message is not printed: $(cat "$work/out.txt")"
 cmp -s "$dat" "$work/saved.dat" || fail "the settings file changed"
+source "$root/scripts/e2e-windows-font.sh"
 
 echo "8. Restart with 1:30 where no file may be added: in place, running; Exit saves 90 s"
 chattr +i "$app" 2>/dev/null || chmod a-w "$app"
@@ -104,4 +105,17 @@ ended
 seconds=$(($(od -An -t d4 -j $((108 + 4 * $(od -An -t d4 -j 104 -N 4 "$dat"))) -N 4 "$dat")))
 [ "$seconds" = 90 ] || fail "the settings file holds $seconds seconds, not 90"
 
+echo "9. From a folder deeper than PlaySound's names reach: the chime sounds; a drag of the edge leaves a client area"
+d=$(printf 'd%.0s' $(seq 150)) && deep="$work/$d/$d" && mkdir -p "$deep" && cp "$app"/*.wav "$app"/*.exe "$deep"
+sound_start "$work/xdg" && DIR=$work EXE=$deep/QuillastorTimer.exe run 0:01
+window "$INVERTED" deep-alarm
+for i in $(seq 21); do [ -n "$(pactl list short sink-inputs)" ] && break; [ "$i" = 21 ] && fail "no sound"; sleep 0.3; done
+xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 1 sleep 1 && window "$BACK" deep-dismissed
+xdotool mousemove $((X + W + 1)) $((Y + H / 2)) mousedown 1  # the right edge, dragged past the left one
+for i in $(seq 8); do xdotool mousemove_relative -- $((-(W + 40) / 8)) 0 sleep 0.05; done
+xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h X Y < <(box "$BACK")
+[ "$w" -ge 16 ] && [ "$h" = "$H" ] || fail "the drag of the edge left a client area of ${w}x$h"
+X=${X#+} Y=${Y#+} W=$w && menu Up Return && ended
+
+source "$root/scripts/e2e-windows-files.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"

@@ -12,6 +12,8 @@ packages=(
     fonts-ipafont-gothic
     qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     python3 sox zip file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
+    pulseaudio pulseaudio-utils
+    appstream devscripts
 )
 
 missing=()

@@ -31,7 +31,8 @@ display_stop
 echo "== Package"
 (cd "$dir" && cpack -G ZIP >/dev/null)
 zip="$dir/QuillastorTimer-1.01-win64.zip"
-python3 -m zipfile -l "$zip"
+python3 -m zipfile -l "$zip" | tee "$dir/zip-contents.txt"
+grep -q LICENSE.txt "$dir/zip-contents.txt" || { echo "no LICENSE.txt in the zip"; exit 1; }
 echo "QuillastorTimer.exe: $(stat -c %s "$dir/program/QuillastorTimer.exe") bytes"
 
 echo "== End-to-end under Wine"

@@ -3,6 +3,8 @@
 # display_start [WxH] starts Xvfb when there is no $DISPLAY (always with
 # FORCE_XVFB=1) and sets VIRTUAL_DISPLAY; display_stop stops it. No window
 # manager: under openbox the tool window received no clicks from xdotool.
+# sound_start DIR starts a sound server with a null sink for the programs
+# started after it (`pactl list short sink-inputs`: what plays); sound_stop.
 
 wine_use_prefix() {
     export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -44,4 +46,18 @@ display_start() {
 display_stop() {
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
     XVFB_PID=""
+}
+
+sound_start() {
+    export XDG_RUNTIME_DIR="$1" && mkdir -p -m 700 "$1"
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --load=module-null-sink --load=module-native-protocol-unix \
+        >/dev/null 2>&1 &
+    SOUND_PID=$!
+    local i
+    for i in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+sound_stop() {
+    [ -n "${SOUND_PID:-}" ] && kill "$SOUND_PID" 2>/dev/null
+    SOUND_PID=""
 }

@@ -98,17 +98,30 @@ std::optional<int32_t> clockTimeOf(std::string_view text) {
     return static_cast<int32_t>(*minutes * 60);
 }
 
+// One sentence a line, so that a long reason does not wrap in a box.
+std::string sentencesOnLines(std::string text) {
+    constexpr std::string_view kFullStop = "。";
+    for (std::size_t at = text.find(kFullStop); at != std::string::npos; at = text.find(kFullStop, at)) {
+        at += kFullStop.size();
+        if (at < text.size()) text.insert(at++, "\n");
+    }
+    return text;
+}
+
 CommandLine failure(std::string_view reason, std::string_view argument) {
     CommandLine result;
     result.action = CommandLine::Action::Error;
-    result.message = std::string(kQuoteOpen) + std::string(argument) + std::string(kQuoteClose) +
-                     std::string(reason) + "\n\n" + std::string(kUsageText);
+    const std::string refusal = std::string(kQuoteOpen) + std::string(argument) + std::string(kQuoteClose) +
+                                std::string(reason);
+    result.message = refusal + "\n\n" + std::string(kUsageText);
+    result.boxMessage = sentencesOnLines(refusal) + "\n\n" + std::string(kHelpHint);
     return result;
 }
 
-CommandLine shown(CommandLine::Action action, std::string message) {
+CommandLine shown(CommandLine::Action action, std::string message, std::string_view boxMessage = {}) {
     CommandLine result;
     result.action = action;
+    result.boxMessage = boxMessage.empty() ? message : std::string(boxMessage);
     result.message = std::move(message);
     return result;
 }
@@ -121,7 +134,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         const std::string_view arg = args[i];
         std::optional<StartTime> time;
         std::string_view given = arg;  // the time as typed
-        if (arg == "--help" || arg == "-h") return shown(CommandLine::Action::Help, std::string(kUsageText));
+        if (arg == "--help" || arg == "-h") return shown(CommandLine::Action::Help, std::string(kUsageText), kUsageBoxText);
         if (arg == "--version") {
             return shown(CommandLine::Action::Version,
                          std::string(kProductName) + std::string(kTooltipVersionPrefix) + std::string(kVersionString));

@@ -22,6 +22,7 @@ struct CommandLine {
     Action action = Action::Run;
     std::optional<StartTime> start;  // Run only
     std::string message;             // Help, Version, Error: the text to show (UTF-8)
+    std::string boxMessage;          // the same for a message box: short lines, no table
 
     // 0, or 2 for an error.
     int exitStatus() const { return action == Action::Error ? 2 : 0; }

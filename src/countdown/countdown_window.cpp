@@ -86,5 +86,5 @@ void CountdownWindow::saveSettings() {
                     Rect::saturated(int64_t{preAlarmTop_} + rect.height())};
     }
     options.windowRect = rect;
-    options.save(services().files, services().settingsPath);
+    writeSettings();
 }

@@ -7,8 +7,9 @@
 #include "settings/log_font.h"
 
 struct FontChoice {
-    LogFont font;
+    LogFont font;  // as confirmed
     ColorRef color = 0;
+    LogFont shown;  // as the dialog first showed the initial font
 };
 
 class CommonDialogs {

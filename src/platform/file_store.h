@@ -9,18 +9,37 @@
 #include <string>
 #include <vector>
 
+// What reading a whole file found. A file that is there but cannot be read
+// (held by another program, access denied, an I/O error, an online-only file
+// offline) is not a missing one: it must not be replaced by defaults.
+struct FileRead {
+    enum class Status { Missing, Unreadable, Read };
+    Status status = Status::Missing;
+    std::vector<uint8_t> bytes;  // when Read
+};
+
 class FileStore {
 public:
     virtual ~FileStore() = default;
-    // The file's bytes, or nullopt when it cannot be opened or read.
-    virtual std::optional<std::vector<uint8_t>> readAll(const std::string& path) = 0;
+    virtual FileRead read(const std::string& path) = 0;
     // Writes a temporary file beside `path`, flushes it to disk and renames it
     // over `path`. A failure leaves any existing file untouched and returns
     // false; so does an existing file that is read-only. Where the folder
     // refuses new files but the file is writable, the file is rewritten in
-    // place instead (truncated, written, flushed).
+    // place instead (truncated, written, flushed). A symbolic link is
+    // followed, also to a target that does not exist yet.
     virtual bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
+    // Creates `folder` and the folders above it that are missing, private to
+    // the user where the system has such a thing; true when it is there.
+    virtual bool createFolders(const std::string& folder) = 0;
+
+    // The file's bytes, or nullopt when it is missing or unreadable.
+    std::optional<std::vector<uint8_t>> readAll(const std::string& path) {
+        FileRead result = read(path);
+        if (result.status != FileRead::Status::Read) return std::nullopt;
+        return std::move(result.bytes);
+    }
 };
 
 FileStore& systemFileStore();

@@ -28,6 +28,7 @@ struct Services {
     CommonDialogs& commonDialogs;
     MenuPresenter& menus;
     DialogRunner& dialogs;
-    std::string settingsPath;    // where the settings file lives
-    std::string executableDir;   // beside the executable, for the shipped files
+    std::string settingsPath;        // the settings file beside the executable
+    std::string executableDir;       // beside the executable, for the shipped files
+    std::string userSettingsFolder;  // for the settings file where the executable's folder takes none
 };

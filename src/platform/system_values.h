@@ -14,9 +14,9 @@ public:
     // SM_CYMAXIMIZED) at (0, 0); elsewhere the primary screen's work area,
     // which may start anywhere.
     virtual Rect primaryWorkArea() const = 0;
-    // Thickness of the sizing frame (SM_CXFRAME/SM_CYFRAME).
+    // Thickness of the timer window's sizing frame, for the DPI of its monitor.
     virtual Size sizingFrame() const = 0;
-    // Drag thresholds (SM_CXDRAG/SM_CYDRAG).
+    // Drag thresholds (SM_CXDRAG/SM_CYDRAG), for the DPI of the window's monitor.
     virtual Size dragThreshold() const = 0;
     virtual uint32_t doubleClickTimeMs() const = 0;
     // Full rectangles of all monitors (taskbar strips included), screen

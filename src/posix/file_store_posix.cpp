@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
+#include <climits>
 #include <limits>
 #include <string>
 
@@ -37,13 +37,19 @@ std::string directoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-// Follows a symbolic link so that the link itself survives the rename.
-std::string resolvedTarget(const std::string& path) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return path;
-    std::string result(real);
-    std::free(real);
-    return result;
+// Follows symbolic links so that a link survives the rename, also one whose
+// target does not exist yet (the target is then created).
+std::string resolvedTarget(std::string path) {
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0) return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : directoryOf(path) + "/" + target;
+    }
+    return path;
 }
 
 // Creates a new file beside `target`; the kernel applies the umask to it.
@@ -81,23 +87,25 @@ class PosixFileStore : public FileStore {
 public:
     explicit PosixFileStore(std::size_t writableBytes) : writableBytes_(writableBytes) {}
 
-    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
+    // Missing only when there is no such file; any other refusal (EACCES,
+    // EIO, ...) means a file that is there and must be kept.
+    FileRead read(const std::string& path) override {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return std::nullopt;
-        std::vector<uint8_t> bytes;
+        if (fd < 0) {
+            const bool missing = errno == ENOENT || errno == ENOTDIR;
+            return {missing ? FileRead::Status::Missing : FileRead::Status::Unreadable, {}};
+        }
+        FileRead result{FileRead::Status::Read, {}};
         uint8_t buffer[4096];
         for (;;) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
             if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                ::close(fd);
-                return std::nullopt;
-            }
-            if (n == 0) break;
-            bytes.insert(bytes.end(), buffer, buffer + n);
+            if (n < 0) result = {FileRead::Status::Unreadable, {}};
+            if (n <= 0) break;
+            result.bytes.insert(result.bytes.end(), buffer, buffer + n);
         }
         ::close(fd);
-        return bytes;
+        return result;
     }
 
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
@@ -129,6 +137,16 @@ public:
     bool exists(const std::string& path) override {
         struct stat st {};
         return ::stat(path.c_str(), &st) == 0;
+    }
+
+    // 0700, as the XDG rules ask of the folders they create; folders that
+    // are there already keep their permissions.
+    bool createFolders(const std::string& folder) override {
+        for (std::size_t slash = folder.find('/', 1); slash != std::string::npos; slash = folder.find('/', slash + 1))
+            ::mkdir(folder.substr(0, slash).c_str(), 0700);
+        ::mkdir(folder.c_str(), 0700);
+        struct stat st {};
+        return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     }
 
 private:

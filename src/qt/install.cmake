@@ -1,5 +1,6 @@
-# cmake --install: the program, its sound, help file, desktop entry and icon
-# in their usual places; CPack makes a .deb of the same.
+# cmake --install: the program, its sound, help file, desktop entry, icon,
+# software-centre entry and licence in their usual places; CPack makes a .deb
+# of the same.
 install(TARGETS QuillastorTimer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS quillastor_qt_sound LIBRARY DESTINATION ${QUILLASTOR_QT_MODULE_SUBDIR})
 if(DEFINED QUILLASTOR_NOTIFY_SOUND)
@@ -20,6 +21,21 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${PROJECT_SOURCE_DIR}/dist/linux/QuillastorTimer.1 ${PROJECT_SOURCE_DIR}/dist/linux/changelog)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/QuillastorTimer.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillastor-timer)
+
+# The licence as Debian's machine-readable copyright file, made from LICENSE:
+# its holder, then its text with each line indented and blank lines as " .".
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)\n\n(.*[^\n])" _ "${licence}")
+string(REPLACE "\n\n" "\n.\n" licence_text "${CMAKE_MATCH_2}")
+string(REPLACE "\n" "\n " licence_text "${licence_text}")
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
+     "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"
+     "Upstream-Name: Quillastor countdown timer\n\n"
+     "Files: *\nCopyright: ${CMAKE_MATCH_1}\nLicense: Expat\n ${licence_text}\n")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillastor-timer)
+install(FILES ${PROJECT_SOURCE_DIR}/dist/linux/org.quillastor.timer.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillastor-timer)

@@ -36,11 +36,14 @@ double screenDpiY() {
 
 std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, ColorRef initialColor) {
     prepareForDialogs();
-    bool ok = false;
     const double dpiY = screenDpiY();
-    const QFont font = QFontDialog::getFont(&ok, dialogFont(initial, dpiY), QApplication::activeWindow(), kFontTitle);
-    if (!ok) return std::nullopt;
-    FontChoice choice{logFontFromFont(font, initial, dpiY), initialColor};
+    QFontDialog dialog(dialogFont(initial, dpiY), QApplication::activeWindow());
+    dialog.setWindowTitle(kFontTitle);
+    // What the dialog's lists made of the initial font: a face without bold
+    // shows its regular style.
+    const LogFont shown = logFontFromFont(dialog.currentFont(), initial, dpiY);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    FontChoice choice{logFontFromFont(dialog.selectedFont(), initial, dpiY), initialColor, shown};
     // The text colour comes next; cancelling it keeps the colour as it was.
     const QColor color = QColorDialog::getColor(toQColor(initialColor), QApplication::activeWindow(), kTextColorTitle);
     if (color.isValid()) choice.color = toColorRef(color);

@@ -1,5 +1,5 @@
 // Runs the core timer window in a TimerWidget until the window ends its run;
-// the session manager's request to save goes to the window meanwhile.
+// the ends of the session (see session_end.h) go to the window meanwhile.
 #pragma once
 
 #include "platform/modal_runner.h"

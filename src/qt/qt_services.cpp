@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "qt/settings_location.h"
 #include "platform/tick_source.h"
+#include "settings/window_settings.h"
 
 std::string shippedFilesDir(const std::string& executablePath, const std::string& installedDataDir) {
     const QString exeDir = QFileInfo(QString::fromStdString(executablePath)).absolutePath();
@@ -22,7 +22,7 @@ std::vector<std::string> soundModuleDirs(const std::string& executablePath, cons
 QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
                        std::vector<std::string> moduleDirs)
     : sound({dataDir}, std::move(moduleDirs)),
-      files(systemFileStore()),
-      services{systemTickSource(), system, text,          clock,   sound,
-               shell,              files,  messages,      commonDialogs,
-               menus,              dialogs, chooseSettingsPath(executablePath, configHome), dataDir} {}
+      services{systemTickSource(), system,  text,     clock,         sound,
+               shell,              systemFileStore(), messages, commonDialogs, menus,
+               dialogs,            settingsFilePath(executablePath), dataDir,
+               QDir(QString::fromStdString(configHome)).filePath("QuillastorTimer").toStdString()} {}

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "qt/folder_creating_store.h"
 #include "qt/qt_common_dialogs.h"
 #include "qt/qt_dialog_runner.h"
 #include "qt/qt_local_clock.h"
@@ -17,8 +16,8 @@
 #include "platform/services.h"
 
 struct QtPlatform {
-    // `dataDir` holds the shipped files (sound, help); `moduleDirs` are
-    // searched for the sound module.
+    // `configHome` holds the user's settings folder; `dataDir` the shipped
+    // files (sound, help); `moduleDirs` are searched for the sound module.
     QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
                std::vector<std::string> moduleDirs);
 
@@ -27,7 +26,6 @@ struct QtPlatform {
     QtLocalClock clock;
     QtSoundPlayer sound;
     QtShell shell;
-    FolderCreatingStore files;
     QtMessageBoxes messages;
     QtCommonDialogs commonDialogs;
     QtMenuPresenter menus;

@@ -1,11 +1,9 @@
-// Where the settings file lives: beside the executable when that folder is
-// writable (a portable copy), else in the user's configuration folder,
-// $XDG_CONFIG_HOME/QuillastorTimer/QuillastorTimer.dat.
+// The user's configuration folder, where the settings file goes when the
+// executable's folder takes none.
 #pragma once
 
 #include <string>
 
-std::string chooseSettingsPath(const std::string& executablePath, const std::string& configHome);
-
-// $XDG_CONFIG_HOME, or ~/.config when it is unset.
+// $XDG_CONFIG_HOME, or ~/.config when it is unset or relative (the XDG rules
+// say to ignore a relative one).
 std::string userConfigHome();

@@ -42,17 +42,15 @@ bool WindowSettings::serialize(Archive& archive) {
            archive.readInt32(autoFit) && archive.readInt32(reserved);
 }
 
-bool WindowSettings::load(FileStore& files, const std::string& path) {
-    auto bytes = files.readAll(path);
-    if (!bytes) return false;
-    Archive archive = Archive::forLoading(std::move(*bytes));
+bool WindowSettings::load(std::vector<uint8_t> bytes) {
+    Archive archive = Archive::forLoading(std::move(bytes));
     return serialize(archive);
 }
 
-bool WindowSettings::save(FileStore& files, const std::string& path) {
+std::vector<uint8_t> WindowSettings::storedBytes() {
     Archive archive = Archive::forStoring();
-    if (!serialize(archive)) return false;
-    return files.replaceAll(path, archive.bytes());
+    serialize(archive);
+    return archive.bytes();
 }
 
 void WindowSettings::setFont(const LogFont& font) { font_ = font; }

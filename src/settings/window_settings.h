@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "platform/file_store.h"
 #include "platform/geometry.h"
 #include "settings/archive.h"
 #include "settings/log_font.h"
@@ -22,8 +22,9 @@ public:
     // Reads or writes the fields in file order; false when loading ran out of bytes.
     virtual bool serialize(Archive& archive);
 
-    bool load(FileStore& files, const std::string& path);
-    bool save(FileStore& files, const std::string& path);
+    // The record read from, or written as, the bytes of a settings file.
+    bool load(std::vector<uint8_t> bytes);
+    std::vector<uint8_t> storedBytes();
 
     void setFont(const LogFont& font);
     // The record of the current font; a zeroed record when none was set.

@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <utility>
 
-#include "platform/file_store.h"
+#include "win32/file_store_win32.h"
 #include "win32/wide_text.h"
 
 namespace {
 
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
+// Scanners, the search indexer and sync clients hold files for moments.
+constexpr int kAttempts = 5;
+constexpr DWORD kRetryWaitMs = 50;
 
 class Handle {
 public:
@@ -48,12 +52,33 @@ bool moveOver(const std::wstring& from, const std::wstring& to) {
 
 // ReplaceFileW keeps the old file's identity (its access control list,
 // creation time, compression, encryption), which a rename over it would lose.
-// When the old file has gone meanwhile, or was moved aside and left so, the
-// new one just takes the name.
-bool replace(const std::wstring& target, const std::wstring& replacement) {
-    if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr)) return true;
-    const DWORD error = GetLastError();
-    return (error == ERROR_FILE_NOT_FOUND || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) && moveOver(replacement, target);
+DWORD replaceFile(const std::wstring& target, const std::wstring& replacement) {
+    if (ReplaceFileW(target.c_str(), replacement.c_str(), nullptr, 0, nullptr, nullptr)) return ERROR_SUCCESS;
+    return GetLastError();
+}
+
+// Scanners, the indexer and sync clients hold files for moments, so 5, 32
+// and 1175 are tried again. Anything else, or the same after the last try,
+// ends in a move over the target: after 1176 the old file is gone and the new
+// one still has its temporary name; after 1177 the old one was moved aside.
+bool worthRetrying(DWORD error, int attempt) {
+    const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
+                      error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    return held && attempt < kAttempts;
+}
+
+bool replace(const std::wstring& target, const std::wstring& replacement, const ReplaceCall& call) {
+    for (int attempt = 1;; ++attempt) {
+        const DWORD error = call(target, replacement);
+        if (error == ERROR_SUCCESS) return true;
+        if (!worthRetrying(error, attempt)) return moveOver(replacement, target);
+        Sleep(kRetryWaitMs);
+    }
+}
+
+bool isFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 // Creates a new file beside `target` that no other writer can be using.
@@ -70,21 +95,34 @@ HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
 
 class Win32FileStore : public FileStore {
 public:
-    explicit Win32FileStore(std::size_t writableBytes) : writableBytes_(writableBytes) {}
+    Win32FileStore(std::size_t writableBytes, ReplaceCall call) : writableBytes_(writableBytes), call_(std::move(call)) {}
 
-    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
-        Handle file(CreateFileW(wideFromNarrow(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.valid()) return std::nullopt;
-        std::vector<uint8_t> bytes;
+    // Others may read, write or delete the file meanwhile; only a file that
+    // is not there counts as missing.
+    FileRead read(const std::string& path) override {
+        const std::wstring wide = wideFromNarrow(path);
+        HANDLE h = INVALID_HANDLE_VALUE;
+        DWORD error = ERROR_SUCCESS;
+        for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+            if (attempt > 1) Sleep(kRetryWaitMs);
+            h = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            error = GetLastError();
+            if (h != INVALID_HANDLE_VALUE || error != ERROR_SHARING_VIOLATION) break;
+        }
+        Handle file(h);
+        if (!file.valid()) {
+            const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+            return {missing ? FileRead::Status::Missing : FileRead::Status::Unreadable, {}};
+        }
+        FileRead result{FileRead::Status::Read, {}};
         uint8_t buffer[4096];
         for (;;) {
             DWORD n = 0;
-            if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return std::nullopt;
-            if (n == 0) break;
-            bytes.insert(bytes.end(), buffer, buffer + n);
+            if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return {FileRead::Status::Unreadable, {}};
+            if (n == 0) return result;
+            result.bytes.insert(result.bytes.end(), buffer, buffer + n);
         }
-        return bytes;
     }
 
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
@@ -98,16 +136,27 @@ public:
         Handle file(createTemporary(target, temp));
         // A folder where the user may change the file but not add one.
         if (!file.valid()) return exists && rewrite(target, bytes);
-        bool ok = writeAll(file.get(), bytes.data(), bytes.size(), writableBytes_);
-        ok = ok && FlushFileBuffers(file.get()) != 0;
-        ok = file.close() && ok;
-        ok = ok && (exists ? replace(target, temp) : moveOver(temp, target));
-        if (!ok) DeleteFileW(temp.c_str());
-        return ok;
+        bool complete = writeAll(file.get(), bytes.data(), bytes.size(), writableBytes_);
+        complete = complete && FlushFileBuffers(file.get()) != 0;
+        complete = file.close() && complete;
+        if (complete && (exists ? replace(target, temp, call_) : moveOver(temp, target))) return true;
+        // A whole temporary file whose target has gone is the only copy left.
+        if (!complete || isFile(target)) DeleteFileW(temp.c_str());
+        return false;
     }
 
     bool exists(const std::string& path) override {
         return GetFileAttributesW(wideFromNarrow(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    bool createFolders(const std::string& folder) override {
+        const std::wstring wide = wideFromNarrow(folder);
+        // Each folder on the way; the drive and the ones there already refuse.
+        for (auto sep = wide.find_first_of(L"\\/", 1); sep != std::wstring::npos; sep = wide.find_first_of(L"\\/", sep + 1))
+            CreateDirectoryW(wide.substr(0, sep).c_str(), nullptr);
+        CreateDirectoryW(wide.c_str(), nullptr);
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     }
 
 private:
@@ -120,15 +169,20 @@ private:
     }
 
     std::size_t writableBytes_;
+    ReplaceCall call_;
 };
 
 }  // namespace
 
 FileStore& systemFileStore() {
-    static Win32FileStore store(kNoLimit);
+    static Win32FileStore store(kNoLimit, replaceFile);
     return store;
 }
 
 std::unique_ptr<FileStore> systemFileStoreFailingAfter(std::size_t writableBytes) {
-    return std::make_unique<Win32FileStore>(writableBytes);
+    return std::make_unique<Win32FileStore>(writableBytes, replaceFile);
+}
+
+std::unique_ptr<FileStore> fileStoreReplacingWith(ReplaceCall call) {
+    return std::make_unique<Win32FileStore>(kNoLimit, std::move(call));
 }

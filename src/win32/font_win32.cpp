@@ -1,6 +1,8 @@
 #include "win32/font_win32.h"
 
 #include <cwchar>
+#include <set>
+#include <vector>
 
 #include "win32/wide_text.h"
 
@@ -50,4 +52,43 @@ LogFont fromLogFontW(const LOGFONTW& lf, const LogFont& faceFallback) {
 FontHandle createFont(const LogFont& font) {
     const LOGFONTW lf = toLogFontW(font);
     return FontHandle(CreateFontIndirectW(&lf));
+}
+
+namespace {
+
+int CALLBACK addFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM names) {
+    reinterpret_cast<std::set<std::wstring>*>(names)->insert(font->lfFaceName);
+    return 1;
+}
+
+// The family names the system lists, as the font dialog enumerates them.
+std::set<std::wstring> listedFamilies(HDC dc) {
+    std::set<std::wstring> names;
+    LOGFONTW all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExW(dc, &all, addFamily, reinterpret_cast<LPARAM>(&names), 0);
+    return names;
+}
+
+std::wstring realisedFamily(HDC dc, const LOGFONTW& font) {
+    const FontHandle handle(CreateFontIndirectW(&font));
+    const SelectedObject selected(dc, handle.get());
+    const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
+    if (size < sizeof(OUTLINETEXTMETRICW)) return {};
+    std::vector<char> buffer(size);
+    auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(buffer.data());
+    if (!GetOutlineTextMetricsW(dc, size, metrics)) return {};
+    const auto offset = reinterpret_cast<std::size_t>(metrics->otmpFamilyName);
+    return offset < size ? std::wstring(reinterpret_cast<const wchar_t*>(buffer.data() + offset)) : std::wstring();
+}
+
+}  // namespace
+
+std::wstring listedFace(const LOGFONTW& font) {
+    const std::wstring given(font.lfFaceName, wcsnlen(font.lfFaceName, LF_FACESIZE));
+    const WindowDC screen(nullptr);
+    const std::set<std::wstring> listed = listedFamilies(screen.get());
+    if (listed.count(given)) return given;
+    const std::wstring family = realisedFamily(screen.get(), font);
+    return listed.count(family) ? family : given;
 }

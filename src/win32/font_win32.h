@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "win32/gdi_handles.h"
 #include "settings/log_font.h"
 
@@ -11,3 +13,7 @@ LOGFONTW toLogFontW(const LogFont& font);
 // A face with no code page 932 form keeps the face of `faceFallback`.
 LogFont fromLogFontW(const LOGFONTW& font, const LogFont& faceFallback = LogFont{});
 FontHandle createFont(const LogFont& font);
+// The face as the font dialog lists it: the given name when the system lists
+// it, else the family name of the font that name gives (a Windows in another
+// language lists a Japanese face under its English name only).
+std::wstring listedFace(const LOGFONTW& font);

@@ -42,14 +42,15 @@ void print(const std::string& text, DWORD stdHandle) {
     }
 }
 
-// Help, version or a refused argument: said on the console and in a box.
+// Help, version or a refused argument: said on the console (with the usage
+// table) and in a box (in lines that do not wrap there).
 int answer(const CommandLine& line) {
     const bool error = line.action == CommandLine::Action::Error;
     std::string text = line.message;
     if (!text.empty() && text.back() != '\n') text += '\n';
     print(text, error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     const std::wstring caption = wideFromNarrow(std::string(kProductName));
-    MessageBoxW(nullptr, wideFromNarrow(line.message).c_str(), caption.c_str(),
+    MessageBoxW(nullptr, wideFromNarrow(line.boxMessage).c_str(), caption.c_str(),
                 MB_OK | (error ? MB_ICONWARNING : MB_ICONINFORMATION));
     return line.exitStatus();
 }

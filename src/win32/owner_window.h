@@ -9,6 +9,8 @@
 class OwnerWindows {
 public:
     HWND current() const { return stack_.empty() ? nullptr : stack_.back(); }
+    // The timer window, under whatever is open over it.
+    HWND root() const { return stack_.empty() ? nullptr : stack_.front(); }
     void push(HWND window) { stack_.push_back(window); }
     void pop() {
         if (!stack_.empty()) stack_.pop_back();

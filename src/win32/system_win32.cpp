@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <mmsystem.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "win32/font_win32.h"
@@ -10,9 +11,23 @@ Rect Win32SystemValues::primaryWorkArea() const {
     return {0, 0, GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
 }
 
-Size Win32SystemValues::sizingFrame() const { return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)}; }
+Size windowFrame(HWND window) {
+    RECT outer{};
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), GetDpiForWindow(window));
+    return {(outer.right - outer.left) / 2, (outer.bottom - outer.top) / 2};
+}
 
-Size Win32SystemValues::dragThreshold() const { return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)}; }
+Size Win32SystemValues::sizingFrame() const {
+    if (const HWND window = owners_.root()) return windowFrame(window);
+    return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)};
+}
+
+Size Win32SystemValues::dragThreshold() const {
+    const HWND window = owners_.root();
+    const UINT dpi = window ? GetDpiForWindow(window) : GetDpiForSystem();
+    return {GetSystemMetricsForDpi(SM_CXDRAG, dpi), GetSystemMetricsForDpi(SM_CYDRAG, dpi)};
+}
 
 uint32_t Win32SystemValues::doubleClickTimeMs() const { return GetDoubleClickTime(); }
 
@@ -70,12 +85,46 @@ Win32SoundPlayer::~Win32SoundPlayer() {
     if (module_) FreeLibrary(static_cast<HMODULE>(module_));
 }
 
+namespace {
+
+std::vector<char> readWave(const std::string& fileName) {
+    const HANDLE file = CreateFileW(wideFromNarrow(fileName).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::vector<char> bytes;
+    LARGE_INTEGER size{};
+    DWORD read = 0;
+    // A sound file larger than this is no chime.
+    if (GetFileSizeEx(file, &size) && size.QuadPart <= (DWORD{1} << 26)) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        if (!ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
+            bytes.clear();
+    }
+    CloseHandle(file);
+    return bytes;
+}
+
+}  // namespace
+
 void Win32SoundPlayer::playLoop(const std::string& fileName) {
     if (!playSound_) return;
-    const std::wstring file = wideFromNarrow(fileName);
-    playSound_(file.c_str(), nullptr, SND_FILENAME | SND_LOOP | SND_ASYNC);
+    stop();
+    wave_ = readWave(fileName);
+    if (wave_.empty()) return;
+    // SND_NODEFAULT: a damaged file plays nothing, not the system's sound.
+    playSound_(reinterpret_cast<const wchar_t*>(wave_.data()), nullptr,
+               SND_MEMORY | SND_LOOP | SND_ASYNC | SND_NODEFAULT);
 }
 
 void Win32SoundPlayer::stop() {
-    if (playSound_) playSound_(nullptr, nullptr, SND_PURGE);
+    // Returns once the sound has stopped: its memory may go.
+    if (playSound_) playSound_(nullptr, nullptr, 0);
+    wave_.clear();
+}
+
+ComApartment::ComApartment()
+    : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+
+ComApartment::~ComApartment() {
+    if (entered_) CoUninitialize();
 }

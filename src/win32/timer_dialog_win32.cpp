@@ -2,8 +2,11 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "win32/gdi_canvas.h"
 #include "win32/gdi_handles.h"
+#include "win32/system_win32.h"
 #include "win32/window_host_win32.h"
 #include "window/timer_window.h"
 
@@ -37,6 +40,23 @@ INT_PTR answer(HWND window, LONG_PTR result) {
     return TRUE;
 }
 
+// From Windows 10 1703 on, the dialog manager rescales a dialog whose DPI
+// changes. This window keeps its size in pixels, as the settings file does,
+// so its own handlers below answer instead.
+void keepDialogManagerOffDpi(HWND window) {
+    using SetBehavior = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    const auto set = reinterpret_cast<SetBehavior>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (set) set(window, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+}
+
+// The user's drag of the border leaves a client area to grab and right-click.
+void limitUserSizing(HWND window, MINMAXINFO& info) {
+    const Size least = minimumTrackSize(windowFrame(window));
+    info.ptMinTrackSize.x = std::max<LONG>(info.ptMinTrackSize.x, least.cx);
+    info.ptMinTrackSize.y = std::max<LONG>(info.ptMinTrackSize.y, least.cy);
+}
+
 INT_PTR onCommand(TimerWindow& timer, WPARAM wParam) {
     const UINT id = LOWORD(wParam);
     // Enter and Escape (and Alt+F4, which arrives as IDCANCEL) never close it.
@@ -55,6 +75,7 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     TimerWindow& timer = run->timer;
     switch (message) {
     case WM_INITDIALOG: {
+        keepDialogManagerOffDpi(window);
         // No taskbar button: the application-window style would give the
         // tool window one, whoever set it.
         const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
@@ -79,7 +100,11 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         timer.onLButtonUp(clientPoint(lParam));
         return FALSE;
     case WM_MOUSEMOVE:
-        timer.onMouseMove(clientPoint(lParam));
+        // Only a held left button drags, whatever became of its release.
+        if ((wParam & MK_LBUTTON) != 0) timer.onMouseMove(clientPoint(lParam));
+        return FALSE;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window) timer.onCaptureLost();
         return FALSE;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
@@ -91,6 +116,16 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_TIMER:
         timer.onTimer(static_cast<uint32_t>(wParam));
         return FALSE;
+    case WM_GETMINMAXINFO:
+        // Sizes the program sets, loaded ones included, are not bound.
+        if (!run->host.placing()) limitUserSizing(window, *reinterpret_cast<MINMAXINFO*>(lParam));
+        return FALSE;
+    // A move to a monitor of another DPI keeps the size in pixels and the
+    // place: the pending size stands, the suggested rectangle is not taken.
+    case WM_GETDPISCALEDSIZE:
+        return answer(window, TRUE);
+    case WM_DPICHANGED:
+        return answer(window, 0);
     case WM_QUERYENDSESSION:
         return answer(window, timer.onQueryEndSession(true) ? TRUE : FALSE);
     case WM_QUERYDRAGICON:

@@ -1,15 +1,31 @@
 #include "win32/win32_platform.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "platform/executable_path.h"
 #include "settings/window_settings.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+// %LOCALAPPDATA%\Quillastor; `otherwise` when Windows cannot say.
+std::string localAppDataFolder(const std::string& otherwise) {
+    PWSTR path = nullptr;
+    std::string folder = otherwise;
+    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &path)))
+        folder = narrowFromWide(path) + "\\Quillastor";
+    CoTaskMemFree(path);
+    return folder;
+}
+
+}  // namespace
 
 Win32Paths executablePaths() {
     const std::string exe = executablePath();
     const std::size_t slash = exe.find_last_of("\\/");
-    return {settingsFilePath(exe), slash == std::string::npos ? std::string() : exe.substr(0, slash),
-            applicationTitle(exe)};
+    const std::string folder = slash == std::string::npos ? std::string() : exe.substr(0, slash);
+    return {settingsFilePath(exe), folder, applicationTitle(exe), localAppDataFolder(folder)};
 }
 
 Win32Platform::Win32Platform(const Win32Paths& paths)
@@ -20,7 +36,7 @@ Win32Platform::Win32Platform(const Win32Paths& paths)
       runner_(owners_),
       services_{systemTickSource(), system_,  text_,           clock_,      sound_, shell_,
                 systemFileStore(),  messages_, commonDialogs_, menus_,      dialogs_,
-                paths.settingsPath, paths.executableDir} {}
+                paths.settingsPath, paths.executableDir, paths.userSettingsFolder} {}
 
 bool initCommonControls() {
     INITCOMMONCONTROLSEX controls{};

@@ -18,10 +18,12 @@ struct Win32Paths {
     std::string settingsPath;
     std::string executableDir;
     std::string applicationTitle;
+    std::string userSettingsFolder;
 };
 
-// The paths of the running executable: its .dat beside it, its folder and
-// its base name.
+// The paths of the running executable: its .dat beside it, its folder, its
+// base name, and %LOCALAPPDATA%\Quillastor for the settings where its
+// folder takes none.
 Win32Paths executablePaths();
 
 class Win32Platform {
@@ -36,8 +38,9 @@ public:
     Win32SoundPlayer& sound() { return sound_; }
 
 private:
+    ComApartment apartment_;  // before any window, for the life of the program's windows
     OwnerWindows owners_;
-    Win32SystemValues system_;
+    Win32SystemValues system_{owners_};
     Win32TextMeasurer text_;
     Win32LocalClock clock_;
     Win32SoundPlayer sound_;

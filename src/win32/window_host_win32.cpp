@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "win32/font_win32.h"
 #include "win32/wide_text.h"
 
@@ -30,11 +32,15 @@ void Win32WindowHost::moveTo(int32_t x, int32_t y) {
 }
 
 void Win32WindowHost::resizeTo(int32_t width, int32_t height) {
+    const bool wasPlacing = std::exchange(placing_, true);
     SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    placing_ = wasPlacing;
 }
 
 void Win32WindowHost::place(const Rect& outer) {
+    const bool wasPlacing = std::exchange(placing_, true);
     MoveWindow(window_, outer.left, outer.top, outer.width(), outer.height(), TRUE);
+    placing_ = wasPlacing;
 }
 
 void Win32WindowHost::setTopmost(bool on) {

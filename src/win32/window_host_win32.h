@@ -10,6 +10,9 @@ class Win32WindowHost final : public WindowHost {
 public:
     HWND window() const { return window_; }
     void setWindow(HWND window) { window_ = window; }
+    // The program is sizing the window itself: no minimum for the user's
+    // drags applies to it.
+    bool placing() const { return placing_; }
 
     Rect windowRect() const override;
     Size clientSize() const override;
@@ -36,4 +39,5 @@ public:
 
 private:
     HWND window_ = nullptr;
+    bool placing_ = false;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "timekeeping/time_text.h"
+#include "window/confirmed_font.h"
 #include "window/timer_window.h"
 
 namespace {
@@ -84,7 +85,7 @@ void TimerWindow::chooseFont() {
     const std::optional<FontChoice> choice =
         services_.commonDialogs.chooseFont(settings_->logFont(), settings_->textColor);
     if (!choice) return;
-    settings_->setFont(choice->font);
+    settings_->setFont(confirmedFont(settings_->logFont(), choice->shown, choice->font));
     settings_->textColor = choice->color;
     if (settings_->autoFit != 0) fitWindowToText();
     host().redrawNow();

@@ -47,6 +47,15 @@ void TimerWindow::onLButtonUp(Point) {
     if (clickCount_ % 2 == 0) toggleStartStop();
 }
 
+// Another window took the capture under the held button (a menu opened by
+// the right one): its release will not come here. The press ends without a
+// click and drops the sequence, as a drag does.
+void TimerWindow::onCaptureLost() {
+    if (!mouseCaptured_) return;
+    mouseCaptured_ = false;
+    clickCount_ = -1;
+}
+
 void TimerWindow::endClickSequence() {
     host().killTimer(kClickTimerId);
     if (clickCount_ == 3 && !dragged_) {

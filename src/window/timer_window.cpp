@@ -3,7 +3,11 @@
 
 #include "resources/texts.h"
 
-TimerWindow::TimerWindow(int templateId, Services& services) : services_(services), templateId_(templateId) {}
+TimerWindow::TimerWindow(int templateId, Services& services)
+    : services_(services),
+      templateId_(templateId),
+      settingsFile_(services.files, {folderAndName(services.settingsPath).first, services.userSettingsFolder},
+                    folderAndName(services.settingsPath).second) {}
 
 TimerWindow::~TimerWindow() {
     // The settings record goes first, then the snapshot.
@@ -18,7 +22,7 @@ void TimerWindow::createStateObjects() {
 }
 
 bool TimerWindow::onInitDialog() {
-    if (settings_->load(services_.files, services_.settingsPath))
+    if (readSettings())
         applyLoadedSettings();
     else
         applyDefaultSettings();
@@ -26,12 +30,15 @@ bool TimerWindow::onInitDialog() {
     updateDisplay(false);
     setupTooltip(productName(), versionString());
     sizingGuard_ = false;
+    tellIfSettingsUnreadable();
     return true;
 }
 
 bool TimerWindow::onQueryEndSession(bool defaultAnswer) {
     if (!defaultAnswer) return false;
+    endingSession_ = true;
     saveSettings();
+    endingSession_ = false;  // another program may still cancel the log-off
     return true;
 }
 

@@ -10,11 +10,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/canvas.h"
 #include "platform/geometry.h"
 #include "platform/services.h"
 #include "platform/window_host.h"
+#include "settings/settings_location.h"
 #include "settings/window_settings.h"
 #include "window/display_state.h"
 
@@ -39,6 +41,7 @@ public:
     virtual void onLButtonDown(Point client) = 0;
     void onLButtonUp(Point client);
     void onMouseMove(Point client);
+    void onCaptureLost();
     virtual void onRButtonDown(Point client) = 0;
     void onRButtonUp(Point client);
     virtual void onTimer(uint32_t id) = 0;
@@ -86,6 +89,12 @@ protected:
     void setupTooltip(const std::string& name, const std::string& version);
     LogFont boldDialogFont();
     void drawContent(Canvas& canvas, Rect rect);
+    // The settings file (settings_file.cpp): read beside the executable or in
+    // the user's folder; an unreadable file or a failed save is told.
+    bool readSettings();
+    void writeSettings();
+    void tellIfSettingsUnreadable();
+    void tellAboutSettings(std::string_view ending);
 
     std::unique_ptr<WindowSettings> settings_;
     std::unique_ptr<DisplayState> displayState_;
@@ -100,6 +109,8 @@ private:
     Services& services_;
     int templateId_;
     WindowHost* host_ = nullptr;
+    SettingsLocation settingsFile_;
+    bool endingSession_ = false;
 };
 
 // Placement helpers, also used by the alarm.

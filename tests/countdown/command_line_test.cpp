@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,17 @@ const Row kRows[] = {
 };
 // clang-format on
 
-// Every refusal says which argument and why, then shows the accepted forms.
+// Columns a line takes in a message box: a Japanese character is two.
+std::size_t widestLine(const std::string& text) {
+    std::size_t widest = 0, columns = 0;
+    for (const unsigned char c : text)
+        widest = std::max(widest, columns = c == '\n' ? 0 : columns + (c < 0x80 ? 1 : c >= 0xE3 ? 2 : c >= 0xC0));
+    return widest;
+}
+
+// Every refusal says which argument and why, then shows the accepted forms:
+// on the console as a table, in a box one a line (no column to line up, none
+// that wraps), a refusal there only with the way to the help.
 TEST(CommandLine, ParsesOrExplains) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
@@ -75,6 +86,11 @@ TEST(CommandLine, ParsesOrExplains) {
         EXPECT_EQ(result.message.rfind(row.messageStart, 0), 0u) << result.message;
         EXPECT_EQ(result.exitStatus(), row.action == Action::Error ? 2 : 0);
         EXPECT_TRUE(row.action != Action::Error || result.message.find("使い方") != std::string::npos);
+        std::string box = result.boxMessage;
+        EXPECT_EQ((std::erase(box, '\n'), box).rfind(row.messageStart, 0), 0u) << result.boxMessage;
+        EXPECT_LE(widestLine(result.boxMessage), 46u) << result.boxMessage;  // about 300 pixels
+        EXPECT_EQ(result.boxMessage.find("  "), std::string::npos) << result.boxMessage;
+        EXPECT_EQ(result.boxMessage.ends_with("使い方は QuillastorTimer --help で表示します。"), row.action == Action::Error);
     }
 }
 

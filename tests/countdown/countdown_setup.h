@@ -17,7 +17,7 @@ struct CountdownSetup {
 
     // `stored` (when given) is written as the settings file first.
     void start(CountdownSettings* stored = nullptr, std::optional<StartTime> startTime = std::nullopt) {
-        if (stored) stored->save(platform.files, platform.services.settingsPath);
+        if (stored) platform.files.files[platform.services.settingsPath] = stored->storedBytes();
         window.emplace(platform.services);
         window->createStateObjects();
         window->setStartTime(startTime);

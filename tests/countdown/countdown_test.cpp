@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "countdown/timer_app.h"
+#include "resources/settings_texts.h"
 #include "countdown_setup.h"
 
 namespace {
@@ -48,7 +49,7 @@ TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {
     EXPECT_TRUE(s.platform.text.heights.empty());
     EXPECT_EQ(s.options().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 40, 50}));
     CountdownSetup damaged;
-    stored.save(damaged.platform.files, damaged.platform.services.settingsPath);
+    damaged.platform.files.files[damaged.platform.services.settingsPath] = stored.storedBytes();
     damaged.platform.files.files.begin()->second.resize(120);
     damaged.start();
     EXPECT_EQ(damaged.options().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 180, 600}));
@@ -190,8 +191,7 @@ TEST(Countdown, ShippedFilesAreFoundWhereTheyAre) {
 
 // The duration, not the time left, and the place are saved at Exit; during
 // the alarm the place before it, with today's size. Enter and Escape do
-// nothing; a log-off saves unless the platform says no; a failed write still
-// ends the session.
+// nothing; a log-off saves unless the platform says no.
 TEST(Persistence, ExitAndLogOffSave) {
     for (bool alarm : {false, true}) {
         CountdownSetup s;
@@ -203,7 +203,7 @@ TEST(Persistence, ExitAndLogOffSave) {
         s.window->onOk();
         s.window->onCancel();
         EXPECT_FALSE(s.window->onQueryEndSession(false));
-        EXPECT_EQ(s.platform.files.writes, 1);  // only the stored file of the set-up
+        EXPECT_EQ(s.platform.files.writes, 0);
         EXPECT_FALSE(s.host.endResult);
         s.command(kCmdExit);
         EXPECT_EQ(s.host.endResult, 1);
@@ -212,11 +212,25 @@ TEST(Persistence, ExitAndLogOffSave) {
         next.start();
         EXPECT_EQ(next.host.rect, alarm ? (Rect{100, 100, 400, 190}) : (Rect{-50, 40, 250, 130}));
         EXPECT_EQ(next.shown(), "0:00:05");
-        const int writes = next.platform.files.writes;
-        next.platform.files.failWrites = true;
-        EXPECT_TRUE(next.window->onQueryEndSession(true));
-        EXPECT_EQ(next.platform.files.writes, writes + 1);
     }
+}
+
+// A save with nowhere to go is told at Exit, naming the file, and not during
+// a log-off, when nobody may be there to answer; an unreadable file at start.
+TEST(Persistence, UnreadableFileAndFailedSaveAreTold) {
+    auto box = [](const std::string& path, std::string_view ending) {
+        return std::vector<std::string>{"box 設定ファイル「" + path + std::string(ending) + "|Quillastorカウントダウンタイマー|48"};
+    };
+    CountdownSetup s, unreadable;
+    s.platform.files.refused = {"/exe/timer.dat", "/home/.config/Q/timer.dat"};
+    s.start();
+    EXPECT_TRUE(s.window->onQueryEndSession(true));
+    EXPECT_TRUE(s.said().empty() && s.platform.files.writes == 2);  // both places tried, nothing said
+    s.command(kCmdExit);
+    EXPECT_EQ(s.said(), box("/home/.config/Q/timer.dat", kSettingsNotSavedEnding));
+    unreadable.platform.files.unreadable = {"/exe/timer.dat"};
+    unreadable.start();
+    EXPECT_EQ(unreadable.said(), box("/exe/timer.dat", kSettingsUnreadableEnding));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,18 +61,23 @@ struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
     std::vector<std::string> said;
 };
 
+// Paths in `unreadable` are there but cannot be read; writes to paths in
+// `refused` fail.
 struct FakeFileStore : FileStore {
-    std::optional<std::vector<uint8_t>> readAll(const std::string& path) override {
-        return files.count(path) ? std::optional(files[path]) : std::nullopt;
+    FileRead read(const std::string& path) override {
+        if (unreadable.count(path)) return {FileRead::Status::Unreadable, {}};
+        return files.count(path) ? FileRead{FileRead::Status::Read, files[path]} : FileRead{};
     }
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
         ++writes;
-        if (!failWrites) files[path] = bytes;
-        return !failWrites;
+        if (refused.count(path)) return false;
+        files[path] = bytes;
+        return true;
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
+    bool createFolders(const std::string&) override { return true; }
     std::map<std::string, std::vector<uint8_t>> files;
-    bool failWrites = false;
+    std::set<std::string> unreadable, refused;
     int writes = 0;
 };
 
@@ -79,8 +85,11 @@ struct FakeFileStore : FileStore {
 struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
     std::optional<FontChoice> chooseFont(const LogFont& initial, ColorRef initialColor) override {
         opened.push_back("font");
-        fontAsked = FontChoice{initial, initialColor};
-        return font;
+        fontAsked = FontChoice{initial, initialColor, initial};
+        if (!font) return std::nullopt;
+        FontChoice answer = *font;
+        answer.shown = fontShown.value_or(initial);
+        return answer;
     }
     std::optional<ColorRef> chooseColor(ColorRef) override { return opened.push_back("color"), color; }
     std::optional<uint32_t> track(const MenuModel& menu, Point screen) override {
@@ -95,6 +104,7 @@ struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
 
     std::optional<FontChoice> font;  // nullopt: the user cancels
     std::optional<ColorRef> color;
+    std::optional<LogFont> fontShown;     // how the dialog shows its initial font (nullopt: as given)
     std::optional<FontChoice> fontAsked;  // what the font dialog opened with
     std::optional<uint32_t> menuChoice;   // nullopt: dismissed
     std::function<void()> whileMenuOpen;
@@ -188,5 +198,5 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeModalRunner runner{window};
     Services services{window, system, text,    clock,   output,  output,           files,
-                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe"};
+                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe", "/home/.config/Q"};
 };

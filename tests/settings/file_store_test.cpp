@@ -1,5 +1,5 @@
 // The system's file store: safe replacement, injected write failures, the
-// read-only file, and (POSIX) the folder that refuses new files.
+// read-only file, and (POSIX) the folder that refuses new files and links.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -81,6 +81,15 @@ TEST(FileStore, FolderThatRefusesNewFilesRewritesTheFileInPlace) {
     fs::permissions(f.file, fs::perms::owner_read);
     EXPECT_FALSE(saveAs(pattern(120, 8)));  // still refused when the file is read-only
     EXPECT_EQ(f.read(), pattern(128, 7));
+}
+
+// A dangling link is followed: its target is created and the link kept.
+TEST(FileStore, DanglingLinkGetsItsTarget) {
+    Folder f;
+    fs::create_symlink("Target.dat", f.file);
+    ASSERT_TRUE(systemFileStore().replaceAll(f.file, pattern(8, 1)));
+    EXPECT_TRUE(fs::is_symlink(f.file));
+    EXPECT_EQ(systemFileStore().readAll((f.dir / "Target.dat").string()), pattern(8, 1));
 }
 #endif
 

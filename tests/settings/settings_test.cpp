@@ -1,5 +1,5 @@
 // The settings file: its bytes, what a damaged file leaves behind, the face
-// name in code page 932 and where the file lives.
+// name in code page 932, where the file lives and where it is read and written.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "fake/fake_platform.h"
 #include "platform/code_page.h"
 #include "settings/countdown_settings.h"
+#include "settings/settings_location.h"
 
 namespace {
 
@@ -27,17 +29,6 @@ Bytes withInt(Bytes bytes, std::size_t offset, uint32_t value) {
     return bytes;
 }
 
-bool load(CountdownSettings& s, Bytes bytes) {
-    Archive archive = Archive::forLoading(std::move(bytes));
-    return s.serialize(archive);
-}
-
-Bytes stored(CountdownSettings& s) {
-    Archive archive = Archive::forStoring();
-    s.serialize(archive);
-    return archive.bytes();
-}
-
 TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
     CountdownSettings s;
     s.windowRect = {100, 200, 420, 300};
@@ -53,10 +44,10 @@ TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
     s.registeredTimes = {180, 600, 3600};
     s.countdownSeconds = 180;
     s.autoStart = 1;
-    EXPECT_EQ(stored(s), golden());
+    EXPECT_EQ(s.storedBytes(), golden());
     CountdownSettings back;
-    ASSERT_TRUE(load(back, golden()));
-    EXPECT_EQ(stored(back), golden());
+    ASSERT_TRUE(back.load(golden()));
+    EXPECT_EQ(back.storedBytes(), golden());
 }
 
 // A short file fails to load; the fields read before the end keep their file
@@ -69,7 +60,7 @@ TEST(SettingsFile, ShortFileKeepsWhatWasReadBeforeItsEnd) {
     const Bytes file = golden();
     for (const Row& row : table) {
         CountdownSettings s;
-        EXPECT_FALSE(load(s, Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(row.length)))) << row.length;
+        EXPECT_FALSE(s.load(Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(row.length)))) << row.length;
         EXPECT_EQ(s.fontObject() != nullptr, row.font) << row.length;
         EXPECT_EQ(s.textColor, row.text) << row.length;
         EXPECT_EQ(s.backColor, row.back) << row.length;
@@ -83,7 +74,7 @@ TEST(SettingsFile, ShortFileKeepsWhatWasReadBeforeItsEnd) {
     EXPECT_EQ(Bytes(block, block + 5), (Bytes{1, 2, 3, 0, 0}));
     CountdownSettings s;
     Bytes options = withInt(withInt(withInt(golden(), 88, 0), 92, 0), 100, 0);
-    EXPECT_FALSE(load(s, Bytes(options.begin(), options.begin() + 107)));
+    EXPECT_FALSE(s.load(Bytes(options.begin(), options.begin() + 107)));
     EXPECT_EQ(s.windowRect, (Rect{100, 200, 420, 300}));
     EXPECT_EQ(s.underline + s.autoFit + s.alarmSound, 0);
     s.registeredTimes = {1, 2, 3, 4, 5, 6};
@@ -134,6 +125,38 @@ TEST(SettingsFilePath, TheExecutablesNameWithDat) {
         {"/opt/q/QuillastorTimer", "/opt/q/QuillastorTimer.dat"}, {"/home/u/v1.2/timer", "/home/u/v1.2/timer.dat"},
         {"C:\\v1.2\\Timer", "C:\\v1.2\\Timer.dat"}, {"C:\\dir.x/Clock", "C:\\dir.x/Clock.dat"}, {"/a./timer", "/a./timer.dat"}, {"Timer", "Timer.dat"}};
     for (const auto& [executable, settings] : table) EXPECT_EQ(settingsFilePath(executable), settings);
+}
+
+// Beside the executable first; the user's folder when that file is missing
+// or its folder refuses it; a file there but unreadable is never written over.
+TEST(SettingsLocation, ReadsAndWritesWhereTheRuleSays) {
+    const std::string kBeside = "/exe/timer.dat", kUser = "/home/.config/Q/timer.dat";
+    const Bytes kA{1, 2}, kB{3};
+    using Saved = SettingsLocation::Saved;
+    struct Row { const char* name; std::map<std::string, Bytes> files; std::set<std::string> unreadable, refused;
+                 std::optional<Bytes> loaded; Saved saved; std::string namedPath; };
+    const Row table[] = {
+        {"nothing anywhere: beside", {}, {}, {}, {}, Saved::Yes, kBeside},
+        {"the folder refuses: the user's", {}, {}, {kBeside}, {}, Saved::Yes, kUser},
+        {"beside wins", {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
+        {"only the user's: kept there", {{kUser, kB}}, {}, {}, kB, Saved::Yes, kUser},
+        {"beside unreadable: left alone", {{kUser, kB}}, {kBeside}, {}, {}, Saved::Refused, kBeside},
+        {"the user's unreadable", {}, {kUser}, {}, {}, Saved::Refused, kUser},
+        {"beside read, then refused: not hidden", {{kBeside, kA}}, {}, {kBeside}, kA, Saved::Failed, kBeside},
+        {"nowhere to write", {}, {}, {kBeside, kUser}, {}, Saved::Failed, kUser},
+    };
+    for (const Row& row : table) {
+        FakeFileStore store;
+        store.files = row.files, store.unreadable = row.unreadable, store.refused = row.refused;
+        SettingsLocation location(store, {"/exe", "/home/.config/Q"}, "timer.dat");
+        EXPECT_EQ(location.read(), row.loaded) << row.name;
+        EXPECT_EQ(location.write({9}), row.saved) << row.name;
+        EXPECT_EQ(location.path(), row.namedPath) << row.name;
+        auto expected = row.files;
+        if (row.saved == Saved::Yes) expected[row.namedPath] = {9};
+        EXPECT_EQ(store.files, expected) << row.name;
+    }
+    EXPECT_EQ(pathInFolder("C:\\Apps", "t.dat") + pathInFolder("/", "t.dat"), "C:\\Apps\\t.dat/t.dat");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <utility>
 
 #include "countdown/countdown_window.h"
 #include "win32/wide_text.h"
@@ -35,10 +36,24 @@ bool waitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
 std::atomic<HWND> window{nullptr};
 CountdownWindow* timer = nullptr;
 bool answer = false;
+UINT dpiAtStart = 0;  // sent once, while the loaded rectangle is placed
+
+// Windows on a move to a monitor of another DPI: the size question, then the change.
+void changeDpi(HWND w, UINT dpi) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    SIZE size{r.right - r.left, r.bottom - r.top};
+    EXPECT_TRUE(SendMessageW(w, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)) && size.cx == r.right - r.left)
+        << "the size it asks for at " << dpi;
+    RECT scaled{r.left, r.top, r.left + MulDiv(size.cx, dpi, 96), r.top + MulDiv(size.cy, dpi, 96)};
+    SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&scaled));
+}
 
 LRESULT CALLBACK callHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code == HC_ACTION && sent->message == WM_INITDIALOG && !window) window = sent->hwnd;
+    if (code == HC_ACTION && sent->message == WM_WINDOWPOSCHANGED && sent->hwnd == window && dpiAtStart)
+        changeDpi(window, std::exchange(dpiAtStart, 0u));
     if (code == HC_ACTION && sent->message == kCallMessage)
         answer = (*reinterpret_cast<const std::function<bool(CountdownWindow&)>*>(sent->lParam))(*timer);
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -76,6 +91,8 @@ void runTimer(const std::wstring& file, const std::function<void(HWND)>& script)
 
 LONG_PTR exStyle(HWND w) { return GetWindowLongPtrW(w, GWL_EXSTYLE); }
 bool topmost(HWND w) { return (exStyle(w) & WS_EX_TOPMOST) != 0; }
+
+bool menuOpen() { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; }
 
 HWND ownedTooltip(HWND owner) {
     HWND tip = nullptr;
@@ -143,4 +160,36 @@ TEST(TimerWindow, APressRightAfterAClickStopsTheAlarm) {
             onUi([](CountdownWindow&) { return EndMenu() != FALSE; });
         }
     });
+}
+
+// Loaded below the user's least size, the window keeps its pixels through DPI
+// changes; after a menu took the capture of the held left button, it does not
+// follow the pointer. Exit saves the rectangle as loaded.
+TEST(TimerWindow, KeepsTheLoadedSizeAndPlace) {
+    runTimer(L"kept.dat", [](HWND) {});
+    const RECT loaded{100, 100, 120, 118};
+    std::fstream(scratch.path / L"kept.dat", std::ios::in | std::ios::out | std::ios::binary)
+        .write(reinterpret_cast<const char*>(&loaded), sizeof loaded);
+    RECT r{};
+    dpiAtStart = 144;
+    runTimer(L"kept.dat", [&](HWND w) {
+        for (const UINT dpi : {0u, 192u, 96u}) {  // 0: the change during the start only
+            if (dpi) changeDpi(w, dpi);
+            GetWindowRect(w, &r);
+            EXPECT_TRUE(EqualRect(&r, &loaded) && !dpiAtStart) << "at " << dpi;
+        }
+        SetCursorPos(110, 109);
+        for (const DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP})
+            mouse_event(button, 0, 0, 0, 0);
+        ASSERT_TRUE(waitFor(menuOpen));
+        for (const DWORD key : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) keybd_event(VK_ESCAPE, 0, key, 0);
+        ASSERT_TRUE(waitFor([] { return !menuOpen(); }));
+        for (int i = 0; i < 3; ++i) mouse_event(MOUSEEVENTF_MOVE, 6, 3, 0, 0);  // the left button still held
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        ASSERT_TRUE(waitFor(idle));
+        GetWindowRect(w, &r);
+        EXPECT_TRUE(EqualRect(&r, &loaded)) << "it followed the pointer";
+    });
+    std::ifstream(scratch.path / L"kept.dat", std::ios::binary).read(reinterpret_cast<char*>(&r), sizeof r);
+    EXPECT_TRUE(EqualRect(&r, &loaded)) << "saved at Exit";
 }

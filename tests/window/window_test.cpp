@@ -66,10 +66,10 @@ struct ProbeSetup {
     }
 };
 
-// A timeline: P press, R release (at client 20,10), W<ms> wait, M<dx>,<dy>
-// move from the press point, D<ms> double-click time, G<px> drag threshold;
-// checks: t<n> toggles, r<n> resets, c<n> click count, C<0|1> captured,
-// x<left>,<top> window corner.
+// A timeline: P press, R release (at client 20,10), L capture lost, W<ms>
+// wait, M<dx>,<dy> move from the press point, D<ms> double-click time, G<px>
+// drag threshold; checks: t<n> toggles, r<n> resets, c<n> click count,
+// C<0|1> captured, x<left>,<top> window corner.
 void play(ProbeSetup& s, const std::string& script) {
     std::istringstream in(script);
     for (std::string word; in >> word;) {
@@ -80,6 +80,7 @@ void play(ProbeSetup& s, const std::string& script) {
         switch (op) {
         case 'P': s.window.onLButtonDown(at); break;
         case 'R': s.window.onLButtonUp(at); break;
+        case 'L': s.window.onCaptureLost(); break;
         case 'W': s.host.advance(static_cast<uint32_t>(a)); break;
         case 'M': s.window.onMouseMove({at.x + a, at.y + b}); break;
         case 'D': s.platform.system.doubleClickMs = static_cast<uint32_t>(a); break;
@@ -113,6 +114,7 @@ TEST(Gestures, Timelines) {
         {"double-click time read at every start", "P D300 R W299 c1 W1 c-1"},
         {"moves and releases without a press", "M180,190 x100,100 R c-1 P R M180,190 x100,100 W2000 t0"},
         {"release whose press was not seen", "P R W100 R t1 W2000"},
+        {"a lost capture ends the press, not as a click", "P R P L c-1 M20,0 x100,100 R W2000 t0 r0"},
     };
     for (const auto& [name, script] : table) {
         SCOPED_TRACE(name);
@@ -175,7 +177,7 @@ TEST(AutoFit, EventsByAutoFit) {
         s.setFontHeight(20);
         LogFont chosen = fakeTemplateFont();
         chosen.lfHeight = 30;
-        if (row.ok) s.platform.dialogs.font = FontChoice{chosen, 0x0000FF}, s.platform.dialogs.color = 0xABCDEF;
+        if (row.ok) s.platform.dialogs.font = FontChoice{chosen, 0x0000FF, {}}, s.platform.dialogs.color = 0xABCDEF;
         const std::string event = row.event;
         if (event == "size") s.window.onSize(1000, 60);
         if (event == "font") s.window.chooseFont();
@@ -188,6 +190,36 @@ TEST(AutoFit, EventsByAutoFit) {
         EXPECT_EQ(s.window.settings().backColor, row.back);
         const auto& asked = s.platform.dialogs.fontAsked;  // opened on the current font and colour
         EXPECT_TRUE(event != "font" || (asked->font.lfHeight == 20 && asked->color == 0x123456u));
+    }
+}
+
+// OK in the font dialog: what the user left as the dialog first showed it
+// keeps its stored value (bold -40 "ＭＳ Ｐゴシック", charset 128); the face
+// becomes the one in use.
+TEST(FontDialog, KeepsWhatTheUserLeft) {
+    struct Font { int32_t height, weight; uint8_t italic, charSet; const char* face; };
+    struct Row { const char* name; Font shown, chosen, stored; };
+    const char *ms = "ＭＳ Ｐゴシック", *ipa = "IPA Pゴシック";
+    const Row table[] = {
+        {"listed under another name", {-40, 700, 0, 0, "MS PGothic"}, {-40, 700, 0, 0, "MS PGothic"}, {-40, 700, 0, 128, "MS PGothic"}},
+        {"size rounded to points", {-41, 700, 0, 128, ms}, {-41, 700, 0, 128, ms}, {-40, 700, 0, 128, ms}},
+        {"face without bold", {-40, 400, 0, 128, ipa}, {-40, 400, 0, 128, ipa}, {-40, 700, 0, 128, ipa}},
+        {"only the size changed", {-40, 400, 0, 128, ipa}, {-60, 400, 0, 128, ipa}, {-60, 700, 0, 128, ipa}},
+        {"style changed", {-40, 400, 0, 128, ipa}, {-40, 400, 1, 128, ipa}, {-40, 400, 1, 128, ipa}},
+        {"another face", {-40, 400, 0, 128, ipa}, {-40, 400, 0, 128, "DejaVu Sans"}, {-40, 400, 0, 128, "DejaVu Sans"}},
+    };
+    auto logFont = [](const Font& f) {
+        LogFont font = fakeTemplateFont();
+        font.lfHeight = f.height, font.lfWeight = f.weight, font.lfItalic = f.italic, font.lfCharSet = f.charSet;
+        return setFaceNameUtf8(font, f.face), font;
+    };
+    for (const Row& row : table) {
+        ProbeSetup s;
+        s.window.settings().setFont(logFont({-40, 700, 0, 128, ms}));
+        s.platform.dialogs.fontShown = logFont(row.shown);
+        s.platform.dialogs.font = FontChoice{logFont(row.chosen), 0, {}};
+        s.window.chooseFont();
+        EXPECT_EQ(s.window.settings().logFont(), logFont(row.stored)) << row.name;
     }
 }
 

@@ -1,0 +1,29 @@
+// The window's settings file: read at start, written at Exit and log-off,
+// and what the user is told about it: an unreadable file at start, a failed
+// save at Exit, never while the session ends (nobody would be there to
+// answer). A file that could not be read is not written, so that is once.
+#include <utility>
+
+#include "resources/settings_texts.h"
+#include "window/timer_window.h"
+
+bool TimerWindow::readSettings() {
+    auto bytes = settingsFile_.read();
+    return bytes && settings_->load(std::move(*bytes));
+}
+
+void TimerWindow::tellIfSettingsUnreadable() {
+    if (settingsFile_.unreadable()) tellAboutSettings(kSettingsUnreadableEnding);
+}
+
+void TimerWindow::writeSettings() {
+    const auto saved = settingsFile_.write(settings_->storedBytes());
+    if (saved == SettingsLocation::Saved::Failed && !endingSession_) tellAboutSettings(kSettingsNotSavedEnding);
+}
+
+void TimerWindow::tellAboutSettings(std::string_view ending) {
+    std::string text(kSettingsFilePrefix);
+    text += settingsFile_.path();
+    text += ending;
+    services_.messages.show(text, productName(), kMbOk | kMbIconExclamation);
+}
