@@ -1,6 +1,5 @@
-# Shared by the Qt driven runs (source it once `me`, `out`, `app_dir` and `dat` are set): the
-# program started, found, clicked, dragged and read back with xdotool. `launch` is the command,
-# `env_app` extra environment, `scale` Qt's scale factor, `screen` the pointer's X screen.
+# The Qt driven runs' steps (source it once `me`, `out`, `app_dir`, `dat` are set): `launch` is the
+# command, `env_app` extra environment, `scale` Qt's scale factor, `screen` the pointer's X screen.
 pids=() launch=(./QuillastorTimer) env_app=() scale=1 screen=""
 cleanup() {  # the processes started, last first; a stopped one is woken to end
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -CONT "${pids[i]}" 2>/dev/null && kill "${pids[i]}" 2>/dev/null || true; done; wait 2>/dev/null || true

@@ -63,7 +63,6 @@ private Q_SLOTS:
         const QSize least = WindowGeometry::userMinimum(start.size(), 4);
         QCOMPARE(WindowGeometry::resized(start, Qt::BottomEdge, {0, 60}, least), QRect(100, 100, 300, 110));
         QCOMPARE(WindowGeometry::resized(start, Qt::RightEdge, {-400, 0}, least), QRect(100, 100, 24, 50));
-        QCOMPARE(WindowGeometry::resized(start, Qt::LeftEdge, {400, 0}, least), QRect(376, 100, 24, 50));
         QCOMPARE(WindowGeometry::userMinimum({10, 300}, 4), QSize(10, 24));  // a small window is not grown
     }
 
