@@ -36,12 +36,14 @@ QPoint WindowGeometry::fromNative(QPoint native, const QList<ScreenSpace>& scree
     qint64 nearest = std::numeric_limits<qint64>::max();
     for (const ScreenSpace& screen : screens) {
         const qint64 distance = distanceSquared(native, nativeRect(screen));
-        if (distance < nearest) nearest = distance, holder = &screen;
+        if (distance < nearest) {
+            nearest = distance;
+            holder = &screen;
+        }
     }
     if (!holder || holder->ratio <= 0) return native;
     const QPoint origin = holder->geometry.topLeft();
-    const QPointF offset = QPointF(native - origin) / holder->ratio;
-    return origin + QPoint(qFloor(offset.x()), qFloor(offset.y()));
+    return origin + (native - origin) / holder->ratio;  // rounded, as Qt rounds
 }
 
 void WindowGeometry::refresh(const QWidget& window) {
