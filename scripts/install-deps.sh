@@ -8,6 +8,7 @@ packages=(
     googletest libgtest-dev libgmock-dev
     g++-mingw-w64-x86-64 mingw-w64-tools
     wine wine64 xvfb xauth xdotool imagemagick openbox x11-utils
+    x11-xserver-utils x11-xkb-utils pulseaudio pulseaudio-utils weston qt6-wayland
     fonts-ipafont-gothic
     qt6-base-dev qt6-multimedia-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     python3 sox zip file dpkg-dev lintian desktop-file-utils qt6-translations-l10n

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Qt stage of the test command: builds the native program into build/qt,
-# runs its QTest tests on the offscreen platform, the end-to-end run on a
-# virtual display, then builds the .deb, checks it and runs it installed.
+# runs its QTest tests on the offscreen platform, the end-to-end runs on
+# virtual displays, then builds the .deb, checks it and runs it installed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=${JOBS:-2}
@@ -15,6 +15,8 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir "$dir/tests/qt" --output-on-failure
 
 echo "== Qt end-to-end run"
 "$root/scripts/e2e-qt.sh"
+echo "== Qt end-to-end run on harder desks"
+"$root/scripts/e2e-qt-desktops.sh"
 
 echo "== the .deb: Debian's checks, hardening, software-centre entry; then installed"
 rm -f "$dir"/quillastor-timer_*.deb

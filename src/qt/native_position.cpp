@@ -4,10 +4,10 @@
 
 #ifdef QUILLASTOR_X11
 #include <QGuiApplication>
-#include <QWindow>
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -16,11 +16,8 @@ xcb_connection_t* x11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-// X works in device pixels, Qt's widgets in device-independent ones.
-double ratioOf(const QWidget& window) {
-    const QWindow* handle = window.windowHandle();
-    return handle ? handle->devicePixelRatio() : 1.0;
-}
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
 }  // namespace
 
@@ -28,14 +25,16 @@ std::optional<QPoint> nativeTopLeft(const QWidget& window) {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !window.isVisible()) return std::nullopt;
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    const xcb_translate_coordinates_cookie_t cookie = xcb_translate_coordinates(connection, id, screen->root, 0, 0);
-    xcb_translate_coordinates_reply_t* reply = xcb_translate_coordinates_reply(connection, cookie, nullptr);
+    // The window's own root: with DISPLAY=:N.1 it is not the first screen's.
+    const ReplyPtr<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr), &std::free);
+    if (!geometry) return std::nullopt;
+    const ReplyPtr<xcb_translate_coordinates_reply_t> reply(
+        xcb_translate_coordinates_reply(connection, xcb_translate_coordinates(connection, id, geometry->root, 0, 0),
+                                        nullptr),
+        &std::free);
     if (!reply) return std::nullopt;
-    const double ratio = ratioOf(window);
-    const QPoint pos(qRound(reply->dst_x / ratio), qRound(reply->dst_y / ratio));
-    std::free(reply);
-    return pos;
+    return QPoint(reply->dst_x, reply->dst_y);
 }
 
 #else

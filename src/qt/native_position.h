@@ -1,6 +1,6 @@
-// Where the window system has a top-level window, asked of it directly.
-// Qt keeps a window's position from configure events, and a reparenting
-// window manager can leave that relative to its frame; the X server knows.
+// Where the X server has the top-level window, asked of it directly. Qt keeps
+// a window's place from configure events, and under a reparenting window
+// manager that record can lag or be relative to the frame; the X server knows.
 #pragma once
 
 #include <QPoint>
@@ -9,6 +9,7 @@
 
 class QWidget;
 
-// The top-left corner of the shown window on the screen, or nothing where
-// the window system does not tell (Wayland, offscreen) or before it is shown.
+// The top-left corner of the shown window in device pixels, relative to the
+// root of the X screen that holds it; nothing where there is no X11
+// (Wayland, offscreen, macOS) or before the window is shown.
 std::optional<QPoint> nativeTopLeft(const QWidget& window);

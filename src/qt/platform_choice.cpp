@@ -8,5 +8,5 @@ bool isSet(const char* value) { return value && *value; }
 
 std::string chooseQtPlatform(const char* qpaPlatform, const char* display) {
     if (isSet(qpaPlatform) || !isSet(display)) return {};
-    return "xcb";
+    return "xcb;wayland";
 }

@@ -1,7 +1,8 @@
 // Which Qt platform plug-in the program asks for. A Wayland client can
 // neither place its window nor learn where it is, and the timer lives by its
 // place; so where the session also offers X11 (XWayland sets DISPLAY), the
-// program runs there, unless the user has chosen a platform.
+// program runs there, unless the user has chosen a platform. Wayland stays
+// the fallback: a stale DISPLAY must not end the program.
 #pragma once
 
 #include <string>

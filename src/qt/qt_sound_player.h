@@ -1,6 +1,8 @@
 // The looping alarm sound. QSoundEffect lives in a plug-in library loaded
 // only when the alarm first sounds, so a timer that never rings never pays
-// for the multimedia libraries.
+// for the multimedia libraries. It plays on a thread of its own, which the
+// window talks to only with queued calls: a hung sound server must not
+// freeze the window at the alarm.
 #pragma once
 
 #include <string>
@@ -10,6 +12,8 @@
 #include "platform/sound_player.h"
 
 class QLibrary;
+class QObject;
+class QThread;
 
 class QtSoundPlayer final : public SoundPlayer {
 public:
@@ -23,18 +27,20 @@ public:
     void stop() override;
 
     std::string resolve(const std::string& fileName) const;
-    // Whether the module has been loaded (it is loaded by the first play).
-    bool moduleLoaded() const { return sound_ != nullptr; }
 
 private:
     bool loadModule();
+    void startThread();
 
     std::vector<std::string> searchDirs_;
     std::vector<std::string> moduleDirs_;
     QLibrary* library_ = nullptr;
     bool loadFailed_ = false;
-    LoopingSound* sound_ = nullptr;
+    CreateLoopingSound create_ = nullptr;
     PlayLoopingSound play_ = nullptr;
     StopLoopingSound stop_ = nullptr;
     DestroyLoopingSound destroy_ = nullptr;
+    QThread* thread_ = nullptr;
+    QObject* worker_ = nullptr;  // lives on thread_; the calls are queued to it
+    LoopingSound* sound_ = nullptr;  // touched on thread_ only
 };

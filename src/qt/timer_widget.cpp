@@ -13,7 +13,6 @@
 #include "qt/dialog_units.h"
 #include "qt/font_mapping.h"
 #include "qt/frame_band.h"
-#include "qt/native_position.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_geometry.h"
 
@@ -71,7 +70,13 @@ bool TimerWidget::timerActive(uint32_t id) const {
     return it != timers_.end() && it->second->isActive();
 }
 
-QPoint TimerWidget::topLeft() const { return nativeTopLeft(*this).value_or(geometry().topLeft()); }
+// Outside a press the window manager may have moved the window (or resized
+// it from the left or top); within one only the program moves it, and no
+// pointer move waits for the X server.
+QPoint TimerWidget::topLeft() const {
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) geometry_.refresh(*this);
+    return geometry_.topLeft();
+}
 
 Rect TimerWidget::windowRect() const { return toRect(QRect(topLeft(), size())); }
 
@@ -87,18 +92,6 @@ Point TimerWidget::clientToScreen(Point client) const {
 
 bool TimerWidget::isMinimized() const { return QWidget::isMinimized(); }
 
-// Qt remembers the window's place from configure events and, under a
-// reparenting window manager, can keep a wrong one from the moment the window
-// is mapped; its next move or resize would send that place back to the
-// window manager. Before the first one, Qt learns where the window really is.
-void TimerWidget::adoptNativePosition() {
-    if (positionAdopted_) return;
-    const std::optional<QPoint> native = nativeTopLeft(*this);
-    if (!native) return;
-    positionAdopted_ = true;
-    if (*native != pos()) move(*native);
-}
-
 // A Wayland client cannot place its window: a drag is handed to the
 // compositor, which keeps the pointer until the button is up, so the press
 // ends here for the timer.
@@ -107,18 +100,21 @@ void TimerWidget::moveTo(int32_t x, int32_t y) {
         if (windowHandle() && windowHandle()->startSystemMove()) events_.leftUp(lastClientPoint_);
         return;
     }
-    adoptNativePosition();
+    geometry_.placed(QPoint(x, y));
     move(x, y);
 }
 
+// The place goes along with the size: Qt's own record of it may be stale,
+// and a bare resize would send that back to the window manager.
 void TimerWidget::resizeTo(int32_t width, int32_t height) {
-    adoptNativePosition();
-    resize(width, height);
+    clearUserMinimum();
+    setGeometry(QRect(topLeft(), QSize(width, height)));
     reportSize();  // a hidden widget gets its resize event only when shown
 }
 
 void TimerWidget::place(const Rect& outer) {
-    adoptNativePosition();
+    clearUserMinimum();
+    geometry_.placed(QPoint(outer.left, outer.top));
     setGeometry(toQRect(outer));
     reportSize();
     repaint();
@@ -195,26 +191,34 @@ void TimerWidget::reportSize() {
     events_.size(client.width(), client.height());
 }
 
-QPoint TimerWidget::localPosition(const QMouseEvent* event) const {
-    // Against the place windowRect reports, so that a drag worked out from
-    // both follows the pointer even while earlier moves are still pending.
-    if (const std::optional<QPoint> native = nativeTopLeft(*this)) return event->globalPosition().toPoint() - *native;
-    return event->position().toPoint();
+Point TimerWidget::clientPoint(const QMouseEvent* event) {
+    lastClientPoint_ = geometry_.clientPoint(event->globalPosition(), frameThickness());
+    return lastClientPoint_;
 }
 
-Point TimerWidget::clientPoint(const QMouseEvent* event) {
-    const QPoint local = localPosition(event);
-    lastClientPoint_ = Point{local.x() - frameThickness(), local.y() - frameThickness()};
-    return lastClientPoint_;
+// The sizes the program sets and loads are not bound by a user's minimum.
+void TimerWidget::clearUserMinimum() {
+    if (minimumSize() != QSize(0, 0)) setMinimumSize(0, 0);
+}
+
+void TimerWidget::pressBand(const QMouseEvent* event, Qt::Edges edges) {
+    pressInBand_ = true;
+    if (event->button() != Qt::LeftButton) return;
+    setMinimumSize(WindowGeometry::userMinimum(size(), frameThickness()));
+    // Qt tells the window manager where the pointer is through its own
+    // record of the window's place; it must be the real one.
+    if (const std::optional<QPoint> real = geometry_.correctionOf(pos())) move(*real);
+    if (windowHandle() && windowHandle()->startSystemResize(edges)) return;
+    ownResize_ = OwnResize{edges, QRect(geometry_.topLeft(), size()), event->globalPosition().toPoint()};
 }
 
 void TimerWidget::mousePressEvent(QMouseEvent* event) {
     lastPressTime_ = event->timestamp();
     lastPressButton_ = event->button();
-    const Qt::Edges edges = bandEdgesAt(localPosition(event), size(), frameThickness());
+    geometry_.refresh(*this);
+    const Qt::Edges edges = bandEdgesAt(event->position().toPoint(), size(), frameThickness());
     if (edges) {
-        pressInBand_ = true;
-        if (event->button() == Qt::LeftButton && windowHandle()) windowHandle()->startSystemResize(edges);
+        pressBand(event, edges);
         return;
     }
     pressInBand_ = false;
@@ -231,7 +235,10 @@ void TimerWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TimerWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (pressInBand_) {
-        if (event->buttons() == Qt::NoButton) pressInBand_ = false;
+        if (event->buttons() == Qt::NoButton) {
+            pressInBand_ = false;
+            ownResize_.reset();
+        }
         return;
     }
     if (event->button() == Qt::LeftButton) events_.leftUp(clientPoint(event));
@@ -240,7 +247,13 @@ void TimerWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void TimerWidget::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton) {
-        setCursor(cursorForEdges(bandEdgesAt(localPosition(event), size(), frameThickness())));
+        setCursor(cursorForEdges(bandEdgesAt(event->position().toPoint(), size(), frameThickness())));
+    }
+    if (ownResize_) {
+        const QPoint delta = event->globalPosition().toPoint() - ownResize_->pointer;
+        const QRect outer = WindowGeometry::resized(ownResize_->start, ownResize_->edges, delta, minimumSize());
+        geometry_.placed(outer.topLeft());
+        setGeometry(outer);
     }
     if (!pressInBand_) events_.mouseMove(clientPoint(event));
 }

@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "qt/window_events.h"
+#include "qt/window_geometry.h"
 #include "platform/system_values.h"
 #include "platform/window_host.h"
 
@@ -61,11 +62,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QPoint localPosition(const QMouseEvent* event) const;
     Point clientPoint(const QMouseEvent* event);
     QPoint topLeft() const;
-    void adoptNativePosition();
+    void pressBand(const QMouseEvent* event, Qt::Edges edges);
+    void clearUserMinimum();
     void reportSize();
+
+    // A drag of the border that the program carries out itself, where no
+    // window manager does.
+    struct OwnResize {
+        Qt::Edges edges;
+        QRect start;
+        QPoint pointer;
+    };
 
     WindowEvents& events_;
     const SystemValues& system_;
@@ -75,7 +84,8 @@ private:
     quint64 lastPressTime_ = 0;
     Qt::MouseButton lastPressButton_ = Qt::NoButton;
     bool captured_ = false;
-    bool positionAdopted_ = false;
+    std::optional<OwnResize> ownResize_;
+    mutable WindowGeometry geometry_;
     Point lastClientPoint_{};
     std::optional<int> modalResult_;
     QEventLoop* loop_ = nullptr;

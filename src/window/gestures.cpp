@@ -22,9 +22,11 @@ void TimerWindow::onMouseMove(Point client) {
     const int32_t dy = client.y - dragOrigin_.y;
     const Size threshold = services_.system.dragThreshold();
     if (dragged_ || std::abs(dx) > threshold.cx || std::abs(dy) > threshold.cy) {
+        // Set first: where the window system carries out the move itself, the
+        // press may end inside the move.
+        dragged_ = true;
         const Rect rect = host().windowRect();
         moveWindowTo(host(), rect.left + dx, rect.top + dy);
-        dragged_ = true;
     }
 }
 

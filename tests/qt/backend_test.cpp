@@ -1,5 +1,5 @@
-// The Qt backend's pure translations: sizing band, fonts, dialog units,
-// platform choice, shipped files.
+// The Qt backend's pure translations: sizing band, window geometry, fonts,
+// dialog units, platform choice, shipped files.
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
@@ -12,6 +12,7 @@
 #include "qt/platform_choice.h"
 #include "qt/qt_services.h"
 #include "qt/time_format.h"
+#include "qt/window_geometry.h"
 
 namespace {
 
@@ -42,6 +43,27 @@ private Q_SLOTS:
             {"narrow, nearer right", {5, 20}, {6, 40}, Qt::RightEdge},
         };
         for (const auto& row : rows) QVERIFY2(bandEdgesAt(row.pos, row.outer, 4) == row.edges, row.name);
+    }
+
+    // X places through scaled screens that need not start at (0, 0), Qt's
+    // stale record of the place, and drags of the border in the program.
+    void windowGeometry() {
+        const QList<ScreenSpace> sideBySide{{QRect(0, 0, 960, 540), 2.0}, {QRect(1920, 0, 960, 540), 2.0}};
+        const QList<ScreenSpace> stacked{{QRect(1920, 0, 1280, 720), 2.0}, {QRect(0, 1080, 960, 540), 2.0}};
+        QCOMPARE(WindowGeometry::fromNative({2780, 200}, sideBySide), QPoint(2350, 100));
+        QCOMPARE(WindowGeometry::fromNative({100, 1180}, stacked), QPoint(50, 1130));
+        WindowGeometry geometry;
+        geometry.learnNative({2780, 200}, sideBySide);
+        const Point client = geometry.clientPoint({2360.0, 110.0}, 4);
+        QCOMPARE(QPoint(client.x, client.y), QPoint(6, 6));
+        QCOMPARE(geometry.correctionOf({0, 0}), std::optional<QPoint>(QPoint(2350, 100)));
+        geometry.placed({300, 200});  // where X does not tell, Qt is not moved
+        QCOMPARE(geometry.correctionOf({0, 0}), std::nullopt);
+        const QRect start(100, 100, 300, 50);
+        const QSize least = WindowGeometry::userMinimum(start.size(), 4);
+        QCOMPARE(WindowGeometry::resized(start, Qt::BottomEdge, {0, 60}, least), QRect(100, 100, 300, 110));
+        QCOMPARE(WindowGeometry::resized(start, Qt::RightEdge, {-400, 0}, least), QRect(100, 100, 24, 50));
+        QCOMPARE(WindowGeometry::userMinimum({10, 300}, 4), QSize(10, 24));  // a small window is not grown
     }
 
     void fonts() {
@@ -79,8 +101,8 @@ private Q_SLOTS:
 
     void platformChoice() {
         const struct { const char* name; const char* qpa; const char* display; const char* chosen; } rows[] = {
-            {"X11 offered, nothing chosen", nullptr, ":0", "xcb"},
-            {"empty choice is no choice", "", ":0", "xcb"},
+            {"X11 offered, nothing chosen", nullptr, ":0", "xcb;wayland"},
+            {"empty choice is no choice", "", ":0", "xcb;wayland"},
             {"user chose Wayland", "wayland", ":0", ""},
             {"no X11", nullptr, nullptr, ""},
             {"empty DISPLAY is no X11", nullptr, "", ""},
