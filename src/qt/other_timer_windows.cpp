@@ -46,6 +46,16 @@ std::vector<xcb_window_t> topLevels(xcb_connection_t* c, xcb_window_t root) {
     return std::vector<xcb_window_t>(children, children + xcb_query_tree_children_length(tree.get()));
 }
 
+// The root of the X screen the program shows on (DISPLAY=:N.1 is the second).
+xcb_window_t programRoot(xcb_connection_t* c) {
+    char* host = nullptr;
+    int display = 0, screen = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen)) std::free(host);
+    xcb_screen_iterator_t roots = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screen && roots.rem > 1; ++i) xcb_screen_next(&roots);
+    return roots.data->root;
+}
+
 bool mapped(xcb_connection_t* c, xcb_window_t window) {
     const auto attributes = own(xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr));
     return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
@@ -57,7 +67,7 @@ std::vector<Rect> otherTimerWindowRects(const char* role) {
     const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     if (!c) return {};
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_window_t root = programRoot(c);
     const xcb_atom_t roleAtom = atom(c, "WM_WINDOW_ROLE"), pidAtom = atom(c, "_NET_WM_PID");
     const auto ownPid = static_cast<uint32_t>(::getpid());
     std::vector<Rect> rects;

@@ -6,5 +6,5 @@
 
 #include "platform/geometry.h"
 
-// Outer rectangles in X pixels of the first screen's root; empty without X11.
+// Outer rectangles in device pixels of the program's X screen; empty without X11.
 std::vector<Rect> otherTimerWindowRects(const char* role);

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "qt/other_timer_windows.h"
+#include "qt/window_geometry.h"
 
 namespace {
 
@@ -57,7 +58,16 @@ std::unique_ptr<FileHold> QtTimerInstances::tryHold(const std::string& key) {
     return std::make_unique<SocketHold>(std::move(server));
 }
 
-std::vector<Rect> QtTimerInstances::otherTimerRects() const { return otherTimerWindowRects(kTimerWindowRole); }
+std::vector<Rect> QtTimerInstances::otherTimerRects() const {
+    const QList<ScreenSpace> screens = currentScreens();
+    std::vector<Rect> rects;
+    for (const Rect& native : otherTimerWindowRects(kTimerWindowRole)) {
+        const QPoint topLeft = WindowGeometry::fromNative({native.left, native.top}, screens);
+        const QPoint bottomRight = WindowGeometry::fromNative({native.right, native.bottom}, screens);
+        rects.push_back({topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
+    }
+    return rects;
+}
 
 bool QtTimerInstances::send(const std::string& key, const std::string& message) {
     QLocalSocket socket;

@@ -15,6 +15,7 @@
 #include "qt/frame_band.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_geometry.h"
+#include "qt/qt_timer_instances.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ TimerWidget::TimerWidget(WindowEvents& events, const SystemValues& system)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);  // for the resize cursors over the band
+    setWindowRole(QString::fromLatin1(kTimerWindowRole));  // how the other timers find this one
 }
 
 TimerWidget::~TimerWidget() = default;
