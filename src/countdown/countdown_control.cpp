@@ -46,8 +46,10 @@ void CountdownWindow::wake() {
         // Flashes missed in a stall are not made up: the rhythm goes on from here.
         if (wrap32::toSigned(now - flashAt_) >= 0) restartFlashRhythm(now);
     }
-    if (!alarmActive_ && countdown_.isRunning() && countdown_.remainingAt(now) <= 0) startAlarm();
-    updateDisplay(true);
+    if (!alarmActive_ && countdown_.isRunning() && countdown_.remainingAt(now) <= 0)
+        startAlarm();  // which shows it
+    else
+        updateDisplay(true);
 }
 
 // Armed with every update of the display, from the same reading of the clock,
