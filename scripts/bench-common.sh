@@ -18,23 +18,27 @@ open(path, "wb").write(data)
 PY
 }
 
-# Context switches (voluntary and involuntary) and CPU time in ns, summed over
-# the process's threads.
+# Context switches (voluntary and involuntary; involuntary alone) and CPU
+# time in ns, summed over the process's threads.
 switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {s += $2} END {print s + 0}'; }
+involuntary() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/^nonvoluntary_ctxt_switches/ {s += $2} END {print s + 0}'; }
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f\n", s}'; }
 
 # Measures processes over one and the same interval; one line per process:
-# "<context switches a second> <CPU in per cent of one core>".
+# "<context switches a second> <CPU in per cent of one core> <involuntary
+# switches a second>". Involuntary ones come from the machine's load: other
+# programs taking the core.
 measure() {  # seconds pid...
     local seconds=$1 pid
     shift
-    local -a w0 c0
-    for pid in "$@"; do w0+=("$(switches "$pid")") c0+=("$(cpu_ns "$pid")"); done
+    local -a w0 c0 i0
+    for pid in "$@"; do w0+=("$(switches "$pid")") c0+=("$(cpu_ns "$pid")") i0+=("$(involuntary "$pid")"); done
     sleep "$seconds"
     local i=0
     for pid in "$@"; do
-        awk -v w="$(($(switches "$pid") - w0[i]))" -v c="$(($(cpu_ns "$pid") - c0[i]))" -v s="$seconds" \
-            'BEGIN {printf "%.2f %.3f\n", w / s, 100 * c / 1e9 / s}'
+        awk -v w="$(($(switches "$pid") - w0[i]))" -v c="$(($(cpu_ns "$pid") - c0[i]))" \
+            -v n="$(($(involuntary "$pid") - i0[i]))" -v s="$seconds" \
+            'BEGIN {printf "%.2f %.3f %.2f\n", w / s, 100 * c / 1e9 / s, n / s}'
         i=$((i + 1))
     done
 }

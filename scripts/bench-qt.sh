@@ -165,7 +165,11 @@ size_qt=$(stat -c %s "${dir[timer]}/QuillastorTimer")
 strip -o "$bench/QuillastorTimer.stripped" "${dir[timer]}/QuillastorTimer"
 size_qt_stripped=$(stat -c %s "$bench/QuillastorTimer.stripped")
 
-ratio() { awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN {printf "%.2f", a / b}'; }
+ratio() {  # figures figures -> all switches, voluntary alone
+    read -r a _ c <<<"$1"
+    read -r b _ d <<<"$2"
+    awk -v a="$a" -v b="$b" -v c="$c" -v d="$d" 'BEGIN {printf "%.2f× (voluntary alone %.2f×)", a / b, (a - c) / (b - d)}'
+}
 {
     echo "| Program | exec to first mapped window (median of $runs) | RSS after 3 s (median) | executable |"
     echo "|---|---|---|---|"
@@ -173,15 +177,16 @@ ratio() { awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN {printf "%.2f", a / b}'; }
     echo "| QuillastorTimer (Qt) | ${start_ms[timer]} ms | ${start_rss[timer]} kB | ${size_qt_stripped} bytes stripped (${size_qt} with debug info) |"
     [ -n "${BASELINE:-}" ] && echo "| baseline ${BASELINE} | ${start_ms[baseline]} ms | ${start_rss[baseline]} kB | — |"
     echo
-    echo "Wake-ups (context switches a second, all threads) and CPU (per cent of one core), $seconds s per state:"
+    echo "Wake-ups (context switches a second, all threads; in brackets the involuntary ones) and CPU"
+    echo "(per cent of one core), $seconds s per state:"
     echo
     echo "| Program | idle | counting down | alarm | display latency (median / worst of n) |"
     echo "|---|---|---|---|---|"
     row() {  # label name
         local state cells=""
         for state in idle counting alarm; do
-            read -r w c <<<"${figures[$2,$state]}"
-            cells+="| $w /s, $c % "
+            read -r w c n <<<"${figures[$2,$state]}"
+            cells+="| $w /s ($n), $c % "
         done
         echo "| $1 $cells| $3 |"
     }
@@ -193,8 +198,8 @@ ratio() { awk -v a="${1%% *}" -v b="${2%% *}" 'BEGIN {printf "%.2f", a / b}'; }
         row "baseline ${BASELINE}" baseline "$m / $w ms of $k"
     fi
     echo
-    echo "Against the yardstick measured over the same seconds: counting $(ratio "${figures[timer,counting]}" "${figures[yardstick,counting]}")×," \
-        "alarm $(ratio "${figures[timer,alarm]}" "${figures[yardstick,alarm]}")× (wake-ups)."
+    echo "Wake-ups against the yardstick over the same seconds: counting $(ratio "${figures[timer,counting]}" "${figures[yardstick,counting]}")," \
+        "alarm $(ratio "${figures[timer,alarm]}" "${figures[yardstick,alarm]}")."
     awk -v a="${start_ms[timer]}" -v b="${start_ms[reference]}" -v c="${start_rss[timer]}" -v d="${start_rss[reference]}" \
         'BEGIN {printf "Start-up %.2f×, memory %.2f× the reference window.\n", a / b, c / d}'
     echo "Machine: $(nproc) cores, $(uname -r), load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."

@@ -119,17 +119,18 @@ for state in idle counting alarm; do
     echo "$state: yardstick ${figures[yardstick,$state]}; $(for p in "${programs[@]}"; do echo -n "$p ${figures[$p,$state]}; "; done)"
 done
 
-cpu_ratio() { awk -v a="${1##* }" -v b="${2##* }" 'BEGIN {printf "%.2f", a / b}'; }
+cpu_ratio() { awk -v a="$(cut -d' ' -f2 <<<"$1")" -v b="$(cut -d' ' -f2 <<<"$2")" 'BEGIN {printf "%.2f", a / b}'; }
 {
-    echo "CPU (per cent of one core) and wake-ups (context switches a second, all threads) under Wine, $seconds s per state:"
+    echo "CPU (per cent of one core) and wake-ups (context switches a second, all threads; in brackets"
+    echo "the involuntary ones) under Wine, $seconds s per state:"
     echo
     echo "| Program | exec to first mapped window (median of $runs) | RSS after 3 s | idle | counting down | alarm |"
     echo "|---|---|---|---|---|---|"
     row() {  # label name start-up
         local state cells=""
         for state in idle counting alarm; do
-            read -r w c <<<"${figures[$2,$state]}"
-            cells+="| $c %, $w /s "
+            read -r w c n <<<"${figures[$2,$state]}"
+            cells+="| $c %, $w /s ($n) "
         done
         echo "| $1 | $3 $cells|"
     }
