@@ -8,7 +8,8 @@
 #   - wake-ups (context switches a second, voluntary and involuntary, all
 #     threads) and CPU over SECONDS_PER_STATE idle, counting down and during
 #     the flashing alarm, each measured over the same seconds as the counting
-#     yardstick,
+#     yardstick; ROUNDS rounds of each, their medians reported (the load of a
+#     shared machine makes single rounds jump by a tenth or more),
 #   - display latency: how long after each second's change on the program's
 #     own tick clock its new picture reaches the X server, over
 #     LATENCY_SECONDS of counting (bench/paint_times.c, preloaded).
@@ -21,6 +22,7 @@ source "$root/scripts/bench-common.sh"
 jobs=${JOBS:-2}
 runs=${RUNS:-5}
 seconds=${SECONDS_PER_STATE:-30}
+rounds=${ROUNDS:-3}
 latency_seconds=${LATENCY_SECONDS:-60}
 build="$root/build/qt"
 bench="$build/bench"
@@ -97,28 +99,33 @@ start_counting() {  # name
     double_click_window "$win"
 }
 
-echo "== wake-ups and CPU, $seconds s per state, beside the one-second yardstick"
-declare -A started figures
+echo "== wake-ups and CPU, $rounds rounds of $seconds s per state, beside the one-second yardstick"
+declare -A started rounds_of figures
 "$reference" 1000 &
 yardstick=$!
 pids+=("$yardstick")
 for state in idle counting alarm; do
     duration=3600
     [ "$state" = alarm ] && duration=2
-    for p in "${programs[@]}"; do start_program "$p" "$duration"; done
-    sleep 2
-    if [ "$state" != idle ]; then
-        for p in "${programs[@]}"; do start_counting "$p"; done
-        sleep 4
-    fi
-    measured=$(measure "$seconds" "$yardstick" $(for p in "${programs[@]}"; do echo "${started[$p]}"; done))
-    i=0
-    for p in yardstick "${programs[@]}"; do
-        i=$((i + 1))
-        figures[$p,$state]=$(sed -n "${i}p" <<<"$measured")
+    for round in $(seq "$rounds"); do
+        for p in "${programs[@]}"; do start_program "$p" "$duration"; done
+        sleep 2
+        if [ "$state" != idle ]; then
+            for p in "${programs[@]}"; do start_counting "$p"; done
+            sleep 4
+        fi
+        measured=$(measure "$seconds" "$yardstick" $(for p in "${programs[@]}"; do echo "${started[$p]}"; done))
+        i=0
+        for p in yardstick "${programs[@]}"; do
+            i=$((i + 1))
+            rounds_of[$p,$state]+="$(sed -n "${i}p" <<<"$measured")"$'\n'
+        done
+        for p in "${programs[@]}"; do stop "${started[$p]}"; done
+        echo "$state, round $round:" $(paste -d' ' <(echo yardstick "${programs[@]}" | tr ' ' '\n') <(echo "$measured"))
     done
-    for p in "${programs[@]}"; do stop "${started[$p]}"; done
-    echo "$state: yardstick ${figures[yardstick,$state]}; $(for p in "${programs[@]}"; do echo -n "$p ${figures[$p,$state]}; "; done)"
+    for p in yardstick "${programs[@]}"; do
+        figures[$p,$state]=$(for column in 1 2 3; do cut -d' ' -f"$column" <<<"${rounds_of[$p,$state]%$'\n'}" | median; done | xargs)
+    done
 done
 stop "$yardstick"
 
@@ -165,10 +172,12 @@ size_qt=$(stat -c %s "${dir[timer]}/QuillastorTimer")
 strip -o "$bench/QuillastorTimer.stripped" "${dir[timer]}/QuillastorTimer"
 size_qt_stripped=$(stat -c %s "$bench/QuillastorTimer.stripped")
 
-ratio() {  # figures figures -> all switches, voluntary alone
-    read -r a _ c <<<"$1"
-    read -r b _ d <<<"$2"
-    awk -v a="$a" -v b="$b" -v c="$c" -v d="$d" 'BEGIN {printf "%.2f× (voluntary alone %.2f×)", a / b, (a - c) / (b - d)}'
+# Per round against the yardstick over the same seconds: the median and each.
+ratios() {  # name state -> "median× (each round)"
+    local each
+    each=$(paste -d' ' <(echo "${rounds_of[$1,$2]%$'\n'}") <(echo "${rounds_of[yardstick,$2]%$'\n'}") |
+        awk '{printf "%.2f\n", $1 / $4}')
+    echo "$(median <<<"$each")× (rounds: $(echo $each | sed 's/ /, /g'))"
 }
 {
     echo "| Program | exec to first mapped window (median of $runs) | RSS after 3 s (median) | executable |"
@@ -178,7 +187,7 @@ ratio() {  # figures figures -> all switches, voluntary alone
     [ -n "${BASELINE:-}" ] && echo "| baseline ${BASELINE} | ${start_ms[baseline]} ms | ${start_rss[baseline]} kB | — |"
     echo
     echo "Wake-ups (context switches a second, all threads; in brackets the involuntary ones) and CPU"
-    echo "(per cent of one core), $seconds s per state:"
+    echo "(per cent of one core), medians of $rounds rounds of $seconds s per state:"
     echo
     echo "| Program | idle | counting down | alarm | display latency (median / worst of n) |"
     echo "|---|---|---|---|---|"
@@ -198,8 +207,8 @@ ratio() {  # figures figures -> all switches, voluntary alone
         row "baseline ${BASELINE}" baseline "$m / $w ms of $k"
     fi
     echo
-    echo "Wake-ups against the yardstick over the same seconds: counting $(ratio "${figures[timer,counting]}" "${figures[yardstick,counting]}")," \
-        "alarm $(ratio "${figures[timer,alarm]}" "${figures[yardstick,alarm]}")."
+    echo "Wake-ups against the yardstick over the same seconds, median of the rounds:" \
+        "counting $(ratios timer counting), alarm $(ratios timer alarm)."
     awk -v a="${start_ms[timer]}" -v b="${start_ms[reference]}" -v c="${start_rss[timer]}" -v d="${start_rss[reference]}" \
         'BEGIN {printf "Start-up %.2f×, memory %.2f× the reference window.\n", a / b, c / d}'
     echo "Machine: $(nproc) cores, $(uname -r), load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."
