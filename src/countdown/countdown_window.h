@@ -2,7 +2,7 @@
 // its alarm, the context menu and the commands.
 //
 // countdown_window.cpp: the shell (settings, start-up, saving);
-// countdown_control.cpp: start, stop, reset, the tick and the alarm;
+// countdown_control.cpp: start, stop, reset, the wake-up timer and the alarm;
 // context_menu.cpp and countdown_commands.cpp: the menu and its commands.
 #pragma once
 
@@ -41,8 +41,9 @@ enum CommandId : uint32_t {
 class CountdownWindow : public TimerWindow {
 public:
     static constexpr int kTemplateId = 102;
-    static constexpr uint32_t kTickTimerId = 32;
-    static constexpr uint32_t kFlashTimerId = 48;
+    // One timer for the shown seconds and the alarm's flashes, armed afresh
+    // at each wake for the next change on the screen.
+    static constexpr uint32_t kWakeTimerId = 32;
 
     explicit CountdownWindow(Services& services);
     ~CountdownWindow() override;
@@ -85,6 +86,9 @@ public:
     MenuModel buildContextMenu() const;
 
 private:
+    void wake();
+    void armWake(uint32_t now);
+    void restartFlashRhythm(uint32_t now);
     void playAlarmSound();
     void stopAlarmSound();
     // The set-time dialog's OK: a duration, or the next time the clock shows
@@ -102,6 +106,7 @@ private:
     std::optional<StartTime> startTime_;
     CountdownTimer countdown_;
     bool alarmActive_ = false;
+    uint32_t flashAt_ = 0;  // tick of the alarm's next flash
     bool soundPlaying_ = false;
     int32_t preAlarmLeft_ = 0;
     int32_t preAlarmTop_ = 0;

@@ -146,6 +146,9 @@ void TimerWidget::setTimer(uint32_t id, uint32_t periodMs) {
     auto& timer = timers_[id];
     if (!timer) {
         timer = std::make_unique<QTimer>();
+        // Qt's default coarse timers may fire 5 % of their interval early or
+        // late; the countdown aims its wakes a few ms past each second's change.
+        timer->setTimerType(Qt::PreciseTimer);
         QObject::connect(timer.get(), &QTimer::timeout, this, [this, id] { events_.timer(id); });
     }
     timer->start(static_cast<int>(std::min<uint32_t>(periodMs, INT32_MAX)));

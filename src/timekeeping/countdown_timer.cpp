@@ -31,9 +31,13 @@ void CountdownTimer::setDuration(int32_t seconds) { durationSec_ = seconds; }
 
 uint32_t CountdownTimer::elapsedMs() const { return clock_.elapsedMs(); }
 
-int32_t CountdownTimer::remainingMs() const { return remainingAfter(durationSec_, elapsedMs()); }
+int32_t CountdownTimer::remainingMs() const { return remainingAt(clock_.now()); }
+
+int32_t CountdownTimer::remainingAt(uint32_t now) const { return remainingAfter(durationSec_, clock_.elapsedAt(now)); }
 
 bool CountdownTimer::isFinished() const { return remainingMs() <= 0; }
+
+int32_t CountdownTimer::shownMs() const { return shownAt(clock_.now()); }
 
 // While time has elapsed and some remains, one extra second is added so the
 // display rounds the remaining time up; after expiry the absolute value makes
@@ -41,8 +45,8 @@ bool CountdownTimer::isFinished() const { return remainingMs() <= 0; }
 // unsigned magnitudes, which cannot wrap (remaining + 1000 < 2^32); values
 // beyond INT32_MAX, which the result cannot hold, are shown as INT32_MAX.
 // The tick is read once so the bonus and the remaining time agree.
-int32_t CountdownTimer::shownMs() const {
-    const uint32_t elapsed = elapsedMs();
+int32_t CountdownTimer::shownAt(uint32_t now) const {
+    const uint32_t elapsed = clock_.elapsedAt(now);
     const int32_t remaining = remainingAfter(durationSec_, elapsed);
     uint32_t shown = wrap32::magnitude(remaining);
     if (remaining > 0 && elapsed != 0)

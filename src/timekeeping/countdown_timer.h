@@ -21,6 +21,10 @@ public:
     int32_t remainingMs() const;  // negative after expiry
     bool isFinished() const;      // remainingMs() <= 0
     int32_t shownMs() const;      // what the display shows, >= 0
+    // The same at a tick the caller read once, so that what is shown and
+    // when it next changes come from one reading.
+    int32_t remainingAt(uint32_t now) const;
+    int32_t shownAt(uint32_t now) const;
     const TickClock& clock() const { return clock_; }
 
 private:

@@ -32,10 +32,10 @@ void TickClock::reset() {
     pauseTick_ = 0;
 }
 
-uint32_t TickClock::elapsedMs() const {
+uint32_t TickClock::elapsedAt(uint32_t now) const {
     switch (state_) {
     case ClockState::Running:
-        return ticks_->nowMs() - startTick_;
+        return now - startTick_;
     case ClockState::Paused:
         return pauseTick_ - startTick_;
     case ClockState::Reset:

@@ -17,7 +17,9 @@ public:
     void start();   // start from Reset, resume from Paused, nothing while Running
     void pause();   // only while Running
     void reset();
-    uint32_t elapsedMs() const;
+    uint32_t elapsedMs() const { return elapsedAt(now()); }
+    uint32_t elapsedAt(uint32_t now) const;  // at a tick the caller read
+    uint32_t now() const { return ticks_->nowMs(); }
     bool isRunning() const { return state_ == ClockState::Running; }
     ClockState state() const { return state_; }
 

@@ -1,5 +1,5 @@
-// What the window shows; compared with the last painted snapshot so that a
-// 100 ms tick repaints only when the shown second changes.
+// What the window shows; compared with the last painted snapshot so that an
+// update that changes nothing on the screen does not repaint.
 #pragma once
 
 #include <cstdint>

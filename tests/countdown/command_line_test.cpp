@@ -110,7 +110,7 @@ TEST(CommandLineStart, OverridesTheStoredDurationAndStarts) {
     s.platform.clock.time = {15, 0, 0};
     s.start(nullptr, StartTime{15 * 3600 + 30 * 60, true});
     EXPECT_EQ(s.window->countdown().duration(), 1800);
-    EXPECT_TRUE(s.tickRunning());
+    EXPECT_TRUE(s.wakeDelay());
 }
 
 }  // namespace

@@ -47,8 +47,7 @@ struct CountdownSetup {
 
     std::string shown() const { return window->displayState().text; }
     bool running() const { return window->countdown().isRunning(); }
-    bool tickRunning() const { return host.timerRunning(CountdownWindow::kTickTimerId); }
-    bool flashRunning() const { return host.timerRunning(CountdownWindow::kFlashTimerId); }
+    std::optional<uint32_t> wakeDelay() const { return host.period(CountdownWindow::kWakeTimerId); }
     const std::vector<std::string>& said() const { return platform.output.said; }
     CountdownSettings& options() { return window->countdownSettings(); }
 };

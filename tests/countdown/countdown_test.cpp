@@ -45,7 +45,7 @@ TEST(StartUp, LoadedSettingsPlaceTheWindowAndSetTheDuration) {
     EXPECT_EQ(s.host.log.at(1), "place 300,200,500,260");
     EXPECT_TRUE(s.host.topmost);
     EXPECT_EQ(s.shown(), "0:01:35");
-    EXPECT_FALSE(s.tickRunning());
+    EXPECT_FALSE(s.wakeDelay());
     EXPECT_TRUE(s.platform.text.heights.empty());
     EXPECT_EQ(s.options().registeredTimes, (std::vector<uint32_t>{10, 20, 30, 40, 50}));
     CountdownSetup damaged;
@@ -87,9 +87,10 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
 
 // A timeline on a loaded window at (100, 100), 200 x 80: D double click, C click,
 // P/R left press/release, p/r right press/release, M<dx> drag, W<ms> wait,
-// S<ms> pass without handling timers, N<s> set a duration, Z<w>,<h> resize,
-// Q<0|1> the alarm-sound option. Checks: =<text> in the snapshot, $<text> last
-// painted, B band, G running, T tick timer, F flash timer, A alarm, I inverted,
+// S<ms> pass without handling timers, K an early wake, N<s> set a duration,
+// Z<w>,<h> resize, Q<0|1> the alarm-sound option, U<n> the tick count n ms
+// before its wrap. Checks: =<text> in the snapshot, $<text> last painted,
+// T<ms> the wake's delay ("-" none), B band, G running, A alarm, I inverted,
 // O topmost (each 0 or 1), @<x>,<y> corner, ~<said> the last sound ("-" none,
 // "_" for a space), m<n> menus opened.
 void play(CountdownSetup& s, const std::string& script) {
@@ -109,14 +110,15 @@ void play(CountdownSetup& s, const std::string& script) {
         case 'M': s.window->onMouseMove({s.kAt.x + a, s.kAt.y}); break;
         case 'W': s.advance(static_cast<uint32_t>(a)); break;
         case 'S': s.host.skip(static_cast<uint32_t>(a)); break;
+        case 'K': s.window->onTimer(CountdownWindow::kWakeTimerId); break;
+        case 'U': s.host.tickBase = 0u - static_cast<uint32_t>(a); break;
         case 'N': s.window->setCountdownDuration(a); break;
         case 'Z': s.host.resizeTo(a, b); break;
         case '=': EXPECT_EQ(s.shown(), arg) << "at " << word; break;
         case '$': EXPECT_EQ(s.host.texts.back(), arg) << "at " << word; break;
         case 'G': flag(s.running()); break;
         case 'B': flag(std::count_if(s.host.canvas.ops.begin(), s.host.canvas.ops.end(), [](const std::string& op) { return op.starts_with("fill"); }) == 2); break;
-        case 'T': flag(s.tickRunning()); break;
-        case 'F': flag(s.flashRunning()); break;
+        case 'T': EXPECT_EQ(s.wakeDelay() ? std::to_string(*s.wakeDelay()) : "-", arg) << "at " << word; break;
         case 'A': flag(s.window->alarmActive()); break;
         case 'I': flag(s.window->inverted()); break;
         case 'O': flag(s.host.topmost); break;
@@ -132,20 +134,25 @@ void play(CountdownSetup& s, const std::string& script) {
 TEST(Countdown, Timelines) {
     struct Row { const char* name; int32_t seconds, autoStart, topmost, sound; const char* script; };
     const Row table[] = {
-        {"double click starts, pauses and resumes", 60, 0, 0, 1, "D G1 T1 B1 W10000 D G0 T0 B0 =0:00:51 W5000 =0:00:51 D B1 W10000 =0:00:41"},
-        {"triple click stops a running one at its full duration", 60, 0, 0, 1, "D W3000 C C C G0 $0:00:58 W500 G0 T0 $0:01:00"},
-        {"triple click on an idle one", 60, 0, 0, 1, "W3000 C C C G1 W500 G0 T0 =0:01:00"},
-        {"new duration with auto-start", 60, 1, 0, 1, "D W5000 N20 G1 T1 =0:00:20"},
-        {"new duration without auto-start", 60, 0, 0, 1, "D W5000 N20 G0 T0 $0:00:20"},
-        {"paused after zero before the tick: no alarm", 1, 0, 0, 1, "D W900 S150 D W5000 A0 =0:00:00 D W99 A0 W1 A1"},
-        {"expiry centres, raises, flashes, plays, counts up", 5, 0, 0, 1, "D W4999 A0 ~- W1 A1 @420,360 O1 I1 ~play_NotifySound.wav W899 I1 W1 I0 W900 I1 W63200 =0:01:05 T1"},
-        {"left press ends it where it was, with today's size", 5, 0, 0, 1, "D W5900 Z260,100 P A0 I0 @100,100 O0 T0 F0 ~stop =0:00:05 R G0 D G1"},
-        {"right press ends it and its release opens the menu", 5, 0, 1, 1, "D W5000 p A0 O1 m0 r m1 =0:00:05"},
-        {"no sound: none played, none stopped", 5, 0, 0, 0, "D W5000 A1 ~- Q1 P A0 ~-"},
-        {"a started sound stops whatever the option says", 5, 0, 0, 1, "D W5000 Q0 P ~stop"},
-        {"a new duration keeps the alarm", 5, 0, 0, 1, "D W5000 N30 A1 F1 T0 P A0 =0:00:30"},
-        {"a drag goes on from the centre", 5, 0, 0, 1, "D W4900 P M10 @110,100 W100 A1 @420,360 M12 @432,360 R W500 A1 G1"},
-        {"a click sequence before expiry is dropped", 5, 0, 0, 1, "D W4800 C W200 A1 W500 A1 G1"},
+        {"double click starts, pauses and resumes", 60, 0, 0, 1, "D G1 B1 W10000 D G0 T- B0 =0:00:51 W5000 =0:00:51 D B1 W10000 =0:00:41"},
+        {"the next second from any start: mid-tick, resumed, reset", 60, 0, 0, 1, "W300 D T1005 W1004 =0:01:00 W1 =0:00:59 T1000 W9300 D T- =0:00:50 W700 D T700 W699 =0:00:50 W1 =0:00:49 C C C W500 T- D T1005"},
+        {"an early wake shows nothing new and waits for the rest", 60, 0, 0, 1, "D W1500 K =0:00:59 T505 W504 =0:00:59 W1 =0:00:58"},
+        {"a stall catches up at its first wake", 60, 0, 0, 1, "D S3500 =0:01:00 W1 =0:00:57 T505"},
+        {"triple click stops a running one at its full duration", 60, 0, 0, 1, "D W3000 C C C G0 $0:00:58 W500 G0 T- $0:01:00"},
+        {"triple click on an idle one", 60, 0, 0, 1, "W3000 C C C G1 W500 G0 T- =0:01:00"},
+        {"new duration with auto-start", 60, 1, 0, 1, "D W5000 N20 G1 T1005 =0:00:20"},
+        {"new duration without auto-start", 60, 0, 0, 1, "D W5000 N20 G0 T- $0:00:20"},
+        {"paused after zero before its wake: no alarm until resumed", 1, 0, 0, 1, "D W900 S100 D W5000 A0 =0:00:00 D T4 W3 A0 W1 A1"},
+        {"expiry centres, raises, flashes, plays, counts up", 5, 0, 0, 1, "D W4005 =0:00:01 T999 W998 A0 ~- W1 A1 =0:00:00 @420,360 O1 I1 ~play_NotifySound.wav W899 I1 W1 I0 W900 I1 W63200 =0:01:05"},
+        {"an early wake at zero starts the alarm, across the tick count's wrap", 5, 0, 0, 1, "U6500 D W5000 K A1 W900 I0 W104 I0 =0:00:01 W795 I0 W1 I1 W204 =0:00:02"},
+        {"a stall in the alarm: one flash, the rhythm goes on from there", 1, 0, 0, 1, "D W1004 A1 S1796 W1 I0 =0:00:01 T204 W898 I0 W1 I1"},
+        {"left press ends it where it was, with today's size", 5, 0, 0, 1, "D W5900 Z260,100 P A0 I0 @100,100 O0 T- ~stop $0:00:05 R G0 D G1"},
+        {"right press ends it and its release opens the menu", 5, 0, 1, 1, "D W5004 p A0 O1 m0 r m1 =0:00:05"},
+        {"no sound: none played, none stopped", 5, 0, 0, 0, "D W5004 A1 ~- Q1 P A0 ~-"},
+        {"a started sound stops whatever the option says", 5, 0, 0, 1, "D W5004 Q0 P ~stop"},
+        {"a new duration keeps the alarm flashing", 5, 0, 0, 1, "D W5004 N30 A1 T900 W896 K I0 T904 P A0 =0:00:30"},
+        {"a drag goes on from the centre", 5, 0, 0, 1, "D W4900 P M10 @110,100 W104 A1 @420,360 M12 @432,360 R W500 A1 G1"},
+        {"a click sequence before expiry is dropped", 5, 0, 0, 1, "D W4800 C W204 A1 W500 A1 G1"},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);
@@ -156,21 +163,20 @@ TEST(Countdown, Timelines) {
     }
 }
 
-// Each second is painted once; in the alarm the flashes repaint it inverted.
-TEST(Countdown, PaintsEachSecondOnce) {
+// Every wake changes the screen: each second once, then in the alarm the
+// count-up and the flashes, which share the wake where they meet (9 s in).
+// A wake with nothing new does not repaint.
+TEST(Countdown, WakesOnlyToChangeTheScreen) {
     CountdownSetup s;
     s.startLoaded(3);
-    s.host.texts.clear();
     s.doubleClick();
-    const int fired = s.host.fired;
-    s.advance(5000);
-    EXPECT_EQ(s.host.texts, (std::vector<std::string>{"0:00:03", "0:00:02", "0:00:01", "0:00:00", "0:00:00", "0:00:01", "0:00:01", "0:00:02"}));
-    EXPECT_EQ(s.host.fired - fired, 50 + 2 + 1);  // 100 ms ticks, two flashes, the click timer
-    s.window->updateDisplay(true);
-    s.host.skip(1000);
-    s.window->updateDisplay(false);
-    EXPECT_EQ(s.shown(), "0:00:03");
-    EXPECT_EQ(s.host.texts.size(), 8u);  // an update without redraw never paints
+    const int fired = s.host.fired, redraws = s.host.redraws;
+    s.advance(3004 + 9000);
+    EXPECT_EQ(s.host.fired - fired, 1 + 3 + 9 + 10 - 1);  // the click timer, 3 s, the alarm's 9 s
+    s.window->onTimer(CountdownWindow::kWakeTimerId);      // early: nothing new to paint
+    EXPECT_EQ(s.host.redraws - redraws, 3 + 9 + 10 - 1);
+    EXPECT_EQ(s.shown(), "0:00:09");
+    EXPECT_TRUE(s.window->inverted());
 }
 
 // The alarm sound and the help file are taken from the current directory,
@@ -182,7 +188,7 @@ TEST(Countdown, ShippedFilesAreFoundWhereTheyAre) {
             s.platform.files.files[where + "NotifySound.wav"] = s.platform.files.files[where + "Readme.txt"] = {1};
         s.startLoaded(1);
         s.doubleClick();
-        s.advance(1000);
+        s.advance(1004);
         EXPECT_EQ(s.said().back(), "play " + dir + "NotifySound.wav");
         s.command(kCmdHelp);
         EXPECT_EQ(s.said().back(), "open " + dir + "Readme.txt");

@@ -161,7 +161,7 @@ public:
     void detach() { timers_.clear(), window_ = nullptr; }
     void advance(uint32_t ms);
     void skip(uint32_t ms) { t_ += ms; }
-    uint32_t nowMs() const override { return 1000 + static_cast<uint32_t>(t_); }
+    uint32_t nowMs() const override { return tickBase + static_cast<uint32_t>(t_); }
     bool timerRunning(uint32_t id) const { return timers_.count(id) != 0; }
     std::optional<uint32_t> period(uint32_t id) const;
 
@@ -183,6 +183,7 @@ public:
     void setTitle(const std::string& text) override { title = text; }
     void endModal(int result) override { endResult = result; }
 
+    uint32_t tickBase = 1000;  // the tick count at virtual time 0
     Rect rect{100, 100, 300, 180};
     bool minimized = false;
     bool topmost = false;

@@ -1,5 +1,5 @@
-// The stopwatch, the countdown's shown-time rule and the two text forms of a
-// duration. The sanitizer build checks that nothing here overflows.
+// The stopwatch, the countdown's shown-time rule, when its shown second next
+// changes, and the two text forms of a duration. The sanitizer build checks that nothing here overflows.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "timekeeping/countdown_timer.h"
+#include "timekeeping/second_boundary.h"
 #include "timekeeping/time_text.h"
 
 namespace {
@@ -75,6 +76,25 @@ TEST(CountdownTimer, ShownTime) {
         SCOPED_TRACE(std::to_string(row.seconds) + " s after " + std::to_string(row.elapsed) + " ms");
         EXPECT_EQ(std::tuple(timer.remainingMs(), timer.isFinished(), timer.shownMs()), std::tuple(row.remaining, row.finished, row.shownMs));
         EXPECT_EQ(formatTime(timer.shownMs(), kClockFormatMode), row.text);
+    }
+}
+
+// From every millisecond of a run started just before the tick count wraps,
+// the shown second stays until the moment msToNextSecond names and changes
+// there; the last second ends at the expiry, not a millisecond later.
+TEST(SecondBoundary, NamesTheNextChangeOfTheShownSecond) {
+    for (const int32_t seconds : {0, 1, 2, 61}) {
+        Ticks ticks;
+        ticks.now = 4294966000u;
+        CountdownTimer timer(ticks);
+        timer.setDuration(seconds);
+        timer.start();
+        const auto shown = [&](uint32_t at) { return std::pair(timer.shownAt(ticks.now + at) / 1000, timer.remainingAt(ticks.now + at) > 0); };
+        for (uint32_t elapsed = 0; elapsed < 4000; ++elapsed) {
+            const uint32_t next = msToNextSecond(timer, ticks.now + elapsed);
+            ASSERT_EQ(shown(elapsed + next - 1), shown(elapsed)) << seconds << " s at " << elapsed;
+            ASSERT_NE(shown(elapsed + next).first, shown(elapsed).first) << seconds << " s at " << elapsed;
+        }
     }
 }
 
