@@ -208,13 +208,29 @@ void TimerWidget::clearUserMinimum() {
 
 void TimerWidget::pressBand(const QMouseEvent* event, Qt::Edges edges) {
     pressInBand_ = true;
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() == Qt::LeftButton)
+        bandPress_ = BandPress{edges, QRect(geometry_.topLeft(), size()), event->globalPosition().toPoint()};
+}
+
+// The drag begins with the first move of the held button, not at the press:
+// a window manager asked to resize after a quick click was already released
+// would keep the pointer until the next click. The window first follows that
+// move itself; the window manager goes on from where the pointer is now.
+void TimerWidget::beginBandDrag(QPoint pointer) {
+    bandPress_->begun = true;
     setMinimumSize(WindowGeometry::userMinimum(size(), frameThickness()));
     // Qt tells the window manager where the pointer is through its own
     // record of the window's place; it must be the real one.
     if (const std::optional<QPoint> real = geometry_.correctionOf(pos())) move(*real);
-    if (windowHandle() && windowHandle()->startSystemResize(edges)) return;
-    ownResize_ = OwnResize{edges, QRect(geometry_.topLeft(), size()), event->globalPosition().toPoint()};
+    followBandDrag(pointer);
+    bandPress_->own = !(windowHandle() && windowHandle()->startSystemResize(bandPress_->edges));
+}
+
+void TimerWidget::followBandDrag(QPoint pointer) {
+    const QRect outer = WindowGeometry::resized(bandPress_->start, bandPress_->edges, pointer - bandPress_->pointer,
+                                                minimumSize());
+    geometry_.placed(outer.topLeft());
+    setGeometry(outer);
 }
 
 void TimerWidget::mousePressEvent(QMouseEvent* event) {
@@ -242,7 +258,7 @@ void TimerWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (pressInBand_) {
         if (event->buttons() == Qt::NoButton) {
             pressInBand_ = false;
-            ownResize_.reset();
+            bandPress_.reset();
         }
         return;
     }
@@ -254,11 +270,11 @@ void TimerWidget::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton) {
         setCursor(cursorForEdges(bandEdgesAt(event->position().toPoint(), size(), frameThickness())));
     }
-    if (ownResize_) {
-        const QPoint delta = event->globalPosition().toPoint() - ownResize_->pointer;
-        const QRect outer = WindowGeometry::resized(ownResize_->start, ownResize_->edges, delta, minimumSize());
-        geometry_.placed(outer.topLeft());
-        setGeometry(outer);
+    if (bandPress_ && (event->buttons() & Qt::LeftButton)) {
+        if (!bandPress_->begun)
+            beginBandDrag(event->globalPosition().toPoint());
+        else if (bandPress_->own)
+            followBandDrag(event->globalPosition().toPoint());
     }
     if (!pressInBand_) events_.mouseMove(clientPoint(event));
 }

@@ -65,15 +65,19 @@ private:
     Point clientPoint(const QMouseEvent* event);
     QPoint topLeft() const;
     void pressBand(const QMouseEvent* event, Qt::Edges edges);
+    void beginBandDrag(QPoint pointer);
+    void followBandDrag(QPoint pointer);
     void clearUserMinimum();
     void reportSize();
 
-    // A drag of the border that the program carries out itself, where no
-    // window manager does.
-    struct OwnResize {
+    // A left press on the border; its drag is the window manager's, or the
+    // program's own where no window manager takes it.
+    struct BandPress {
         Qt::Edges edges;
         QRect start;
         QPoint pointer;
+        bool begun = false;
+        bool own = false;
     };
 
     WindowEvents& events_;
@@ -84,7 +88,7 @@ private:
     quint64 lastPressTime_ = 0;
     Qt::MouseButton lastPressButton_ = Qt::NoButton;
     bool captured_ = false;
-    std::optional<OwnResize> ownResize_;
+    std::optional<BandPress> bandPress_;
     mutable WindowGeometry geometry_;
     Point lastClientPoint_{};
     std::optional<int> modalResult_;
