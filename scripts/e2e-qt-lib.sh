@@ -4,7 +4,7 @@ pids=() launch=(./QuillastorTimer) env_app=() scale=1 screen=""
 cleanup() {  # the processes started, last first; a stopped one is woken to end
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -CONT "${pids[i]}" 2>/dev/null && kill "${pids[i]}" 2>/dev/null || true; done; wait 2>/dev/null || true
 }
-fail() { echo "$me: FAIL: $*"; exit 1; }
+fail() { echo "$me: FAIL: $*"; import -window root "$out/failure.png" 2>/dev/null; exit 1; }
 step() { echo "$me: $*"; }
 stop() { kill "$@" 2>/dev/null || true; wait "$@" 2>/dev/null || true; }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The native program under openbox on Xvfb, driven with xdotool (screenshots in build/qt/e2e/): the
+# The native program under openbox on Xvfb, driven with xdotool (screenshots in <build>/e2e/): the
 # portable copy's first start, start times and places (clicks, drags, the alarm and restarts under
 # load are in e2e-qt-desktops.sh); with PACKAGE=file.deb, the package installed with apt-get.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out="$root/build/qt/e2e" app_dir="$root/build/qt/e2e/app" bin="$root/build/qt/src/qt"
+build=${QT_BUILD:-$root/build/qt}  # another build of the program: QT_BUILD=build/qt-asan
+out="$build/e2e" app_dir="$build/e2e/app" bin="$build/src/qt"
 rm -rf "$out" && mkdir -p "$app_dir"
 cp "$bin/"{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav,Readme.txt} "$app_dir/"
 
@@ -77,6 +78,7 @@ status=0
 [ "$status" = 2 ] && grep -q abc "$out/abc.err" && [ ! -s "$out/abc.out" ] || fail "abc: status $status"
 [ -z "$(xdotool search --class QuillastorTimer 2>/dev/null)" ] && cmp -s "$dat" "$out/before.dat" ||
     fail "abc showed a window or changed the settings"
+source "$root/scripts/e2e-qt-timers.sh"
 source "$root/scripts/e2e-qt-files.sh"
 source "$root/scripts/e2e-qt-session.sh"
 step "all steps passed; screenshots in $out"

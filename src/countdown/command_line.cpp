@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "resources/command_line_texts.h"
+#include "countdown/timer_name.h"
 #include "resources/texts.h"
 
 namespace {
@@ -126,6 +127,18 @@ CommandLine shown(CommandLine::Action action, std::string message, std::string_v
     return result;
 }
 
+// "--at 15:30" or "--at=15:30": the value, consumed; nullopt when none follows.
+std::optional<std::string_view> optionValue(const std::vector<std::string>& args, std::size_t& i, std::string_view option) {
+    const std::string_view arg = args[i];
+    if (arg.size() > option.size()) return arg.substr(option.size() + 1);
+    if (i + 1 < args.size()) return args[++i];
+    return std::nullopt;
+}
+
+bool isOption(std::string_view arg, std::string_view option) {
+    return arg == option || (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=');
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& args) {
@@ -134,18 +147,23 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         const std::string_view arg = args[i];
         std::optional<StartTime> time;
         std::string_view given = arg;  // the time as typed
+        if (isOption(arg, "--name")) {
+            const std::optional<std::string_view> name = optionValue(args, i, "--name");
+            if (!name) return failure(kMissingName, arg);
+            if (!isValidTimerName(*name)) return failure(kBadName, *name);
+            if (result.name) return failure(kMoreThanOneName, *name);
+            result.name = std::string(*name);
+            continue;
+        }
         if (arg == "--help" || arg == "-h") return shown(CommandLine::Action::Help, std::string(kUsageText), kUsageBoxText);
         if (arg == "--version") {
             return shown(CommandLine::Action::Version,
                          std::string(kProductName) + std::string(kTooltipVersionPrefix) + std::string(kVersionString));
         }
-        if (arg == "--at" || arg.starts_with("--at=")) {
-            if (arg != "--at")
-                given = arg.substr(5);
-            else if (i + 1 < args.size())
-                given = args[++i];
-            else
-                return failure(kMissingClockTime, arg);
+        if (isOption(arg, "--at")) {
+            const std::optional<std::string_view> value = optionValue(args, i, "--at");
+            if (!value) return failure(kMissingClockTime, arg);
+            given = *value;
             const std::optional<int32_t> target = clockTimeOf(given);
             if (!target) return failure(kBadClockTime, given);
             time = StartTime{*target, true};

@@ -1,5 +1,6 @@
 // The program's arguments: an optional time to start with ("25", "1:30:00",
-// "4:30", "1h30m", "1時間30分", "--at 15:30"), or --help / --version. One pure
+// "4:30", "1h30m", "1時間30分", "--at 15:30") and a timer's name ("--name
+// tea"), or --help / --version. One pure
 // function from the argument list to what the program does; each backend
 // only hands over its arguments and shows the message.
 #pragma once
@@ -21,6 +22,7 @@ struct CommandLine {
 
     Action action = Action::Run;
     std::optional<StartTime> start;  // Run only
+    std::optional<std::string> name;  // Run only: a named timer
     std::string message;             // Help, Version, Error: the text to show (UTF-8)
     std::string boxMessage;          // the same for a message box: short lines, no table
 

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "countdown/countdown_window.h"
+#include "countdown/forwarded_time.h"
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
 #include "resources/menu_resource.h"
@@ -108,4 +109,11 @@ std::string CountdownWindow::shippedFile(const std::string& name) const {
         if (platform.files.exists(beside)) return beside;
     }
     return name;
+}
+
+void CountdownWindow::receiveMessage(const std::string& message) {
+    const std::optional<ForwardedTime> forwarded = decodeForwardedTime(message);
+    if (!forwarded) return;
+    setTopmost(host(), alarmActive_ || settings().topmost != 0);
+    if (forwarded->time) applyTime(*forwarded->time);
 }

@@ -75,6 +75,9 @@ public:
     void startAlarm();
     void stopAlarm();
     void selectRegisteredTime(std::size_t index);
+    // A second start of this named timer: to the front, and its time, if it
+    // gave one, as the set-time dialog's OK would set it.
+    void receiveMessage(const std::string& message);
 
     bool alarmActive() const { return alarmActive_; }
     const CountdownTimer& countdown() const { return countdown_; }

@@ -2,13 +2,16 @@
 
 #include "countdown/countdown_window.h"
 
-bool TimerApp::run(Services& services, ModalRunner& runner, std::optional<StartTime> start) {
+bool TimerApp::run(Services& services, ModalRunner& runner, const TimerStart& start) {
     {
         CountdownWindow window(services);
         // The state objects exist before the native window's first size message.
         window.createStateObjects();
-        window.setStartTime(start);
+        window.setStartTime(start.time);
+        window.setTimerName(start.name);
+        if (start.hold) start.hold->setReceiver([&window](const std::string& message) { window.receiveMessage(message); });
         runner.runModal(window);
+        if (start.hold) start.hold->setReceiver(nullptr);
     }
     return false;
 }

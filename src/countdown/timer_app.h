@@ -3,14 +3,23 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "countdown/command_line.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
 
+// What the window learns before it opens: a time and a name from the command
+// line, and the settings file this timer holds, whose messages reach it.
+struct TimerStart {
+    std::optional<StartTime> time;
+    std::optional<std::string> name;
+    FileHold* hold = nullptr;
+};
+
 class TimerApp {
 public:
     // Returns false, as the program then ends. A start time from the command
     // line is set once the settings are in, as the set-time dialog's OK would.
-    bool run(Services& services, ModalRunner& runner, std::optional<StartTime> start = std::nullopt);
+    bool run(Services& services, ModalRunner& runner, const TimerStart& start = {});
 };

@@ -14,6 +14,7 @@
 #include "platform/sound_player.h"
 #include "platform/system_values.h"
 #include "platform/text_measurer.h"
+#include "platform/timer_instances.h"
 #include "platform/tick_source.h"
 
 struct Services {
@@ -28,7 +29,11 @@ struct Services {
     CommonDialogs& commonDialogs;
     MenuPresenter& menus;
     DialogRunner& dialogs;
-    std::string settingsPath;        // the settings file beside the executable
+    TimerInstances& instances;
+    std::string settingsPath;        // this timer's settings file beside the executable
     std::string executableDir;       // beside the executable, for the shipped files
     std::string userSettingsFolder;  // for the settings file where the executable's folder takes none
+    // A further timer with no file of its own starts from this one's font,
+    // colours and presets (the main file); empty for the main timer.
+    std::string startingSettingsPath;
 };

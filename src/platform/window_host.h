@@ -43,6 +43,9 @@ public:
     virtual LogFont dialogFont() const = 0;
     // Creates the tooltip over the whole window with a fixed text (UTF-8).
     virtual void createTooltip(const std::string& text) = 0;
+    // The title the window manager and task lists show (UTF-8); the timer
+    // has none unless it is named.
+    virtual void setTitle(const std::string& text) = 0;
 
     // Ends the window's modal run with a result (1 = OK).
     virtual void endModal(int result) = 0;

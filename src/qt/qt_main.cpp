@@ -4,9 +4,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "countdown/command_line.h"
 #include "countdown/timer_app.h"
+#include "countdown/timer_launch.h"
 #include "platform/executable_path.h"
 #include "qt/dialog_setup.h"
 #include "qt/font_mapping.h"
@@ -52,8 +54,16 @@ int main(int argc, char** argv) {
     const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
     setApplicationIconFile(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png"));
     QtPlatform platformServices(exe, userConfigHome(), dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR));
+    Services& services = platformServices.services;
+    const TimerLaunch launch = launchTimer(platformServices.instances, services.settingsPath, command.name, command.start);
+    if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
+    if (launch.outcome == TimerLaunch::Outcome::Failed) {
+        std::fprintf(stderr, "%s\n", launch.message.c_str());
+        return launch.exitStatus();
+    }
+    if (!launch.slot.main) services.startingSettingsPath = std::exchange(services.settingsPath, launch.slot.path);
     QtModalRunner runner(platformServices.system);
     TimerApp timerApp;
-    timerApp.run(platformServices.services, runner, command.start);
+    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get()});
     return 0;
 }

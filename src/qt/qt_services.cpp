@@ -24,5 +24,5 @@ QtPlatform::QtPlatform(const std::string& executablePath, const std::string& con
     : sound({dataDir}, std::move(moduleDirs)),
       services{systemTickSource(), system,  text,     clock,         sound,
                shell,              systemFileStore(), messages, commonDialogs, menus,
-               dialogs,            settingsFilePath(executablePath), dataDir,
-               QDir(QString::fromStdString(configHome)).filePath("QuillastorTimer").toStdString()} {}
+               dialogs,            instances, settingsFilePath(executablePath), dataDir,
+               QDir(QString::fromStdString(configHome)).filePath("QuillastorTimer").toStdString(), {}} {}

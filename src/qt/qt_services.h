@@ -13,6 +13,7 @@
 #include "qt/qt_sound_player.h"
 #include "qt/qt_system_values.h"
 #include "qt/qt_text_measurer.h"
+#include "qt/qt_timer_instances.h"
 #include "platform/services.h"
 
 struct QtPlatform {
@@ -30,6 +31,7 @@ struct QtPlatform {
     QtCommonDialogs commonDialogs;
     QtMenuPresenter menus;
     QtDialogRunner dialogs;
+    QtTimerInstances instances;
     Services services;
 };
 

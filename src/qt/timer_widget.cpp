@@ -15,6 +15,7 @@
 #include "qt/frame_band.h"
 #include "qt/qt_canvas.h"
 #include "qt/qt_geometry.h"
+#include "qt/qt_timer_instances.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ TimerWidget::TimerWidget(WindowEvents& events, const SystemValues& system)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);  // for the resize cursors over the band
+    setWindowRole(QString::fromLatin1(kTimerWindowRole));  // how the other timers find this one
 }
 
 TimerWidget::~TimerWidget() = default;
@@ -160,6 +162,10 @@ void TimerWidget::killTimer(uint32_t id) {
 void TimerWidget::redrawNow() { repaint(); }
 
 LogFont TimerWidget::dialogFont() const { return templateLogFont(kWindowFace, kWindowFontPoints); }
+
+void TimerWidget::setTitle(const std::string& text) {
+    setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
 
 void TimerWidget::createTooltip(const std::string& text) {
     setToolTip(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).replace("\r\n", "\n"));

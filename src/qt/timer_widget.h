@@ -48,6 +48,7 @@ public:
     void redrawNow() override;
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override;
+    void setTitle(const std::string& text) override;
     void endModal(int result) override;
 
 protected:

@@ -12,6 +12,9 @@ inline constexpr std::string_view kTooltipLineBreak = "\r\n";
 inline constexpr std::string_view kTooltipStartStop = "・スタート/ストップ(左ダブルクリック)\r\n";
 inline constexpr std::string_view kTooltipReset = "・リセット(左トリプルクリック)\r\n";
 inline constexpr std::string_view kTooltipMove = "・ウィンドウ移動(左ドラッグ)";
+// Between a named timer's name and the product in its title, and after the
+// version in its tooltip.
+inline constexpr std::string_view kNameSeparator = " - ";
 
 // Played in a loop during the alarm.
 inline constexpr std::string_view kAlarmSoundFile = "NotifySound.wav";

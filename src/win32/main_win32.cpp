@@ -3,10 +3,12 @@
 #include <shellapi.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "countdown/command_line.h"
 #include "countdown/timer_app.h"
+#include "countdown/timer_launch.h"
 #include "resources/texts.h"
 #include "win32/wide_text.h"
 #include "win32/win32_platform.h"
@@ -42,17 +44,26 @@ void print(const std::string& text, DWORD stdHandle) {
     }
 }
 
-// Help, version or a refused argument: said on the console (with the usage
-// table) and in a box (in lines that do not wrap there).
-int answer(const CommandLine& line) {
-    const bool error = line.action == CommandLine::Action::Error;
-    std::string text = line.message;
+// Said on the console and in a box.
+void say(std::string text, const std::string& boxText, bool error) {
     if (!text.empty() && text.back() != '\n') text += '\n';
     print(text, error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
     const std::wstring caption = wideFromNarrow(std::string(kProductName));
-    MessageBoxW(nullptr, wideFromNarrow(line.boxMessage).c_str(), caption.c_str(),
+    MessageBoxW(nullptr, wideFromNarrow(boxText).c_str(), caption.c_str(),
                 MB_OK | (error ? MB_ICONWARNING : MB_ICONINFORMATION));
+}
+
+// Help, version or a refused argument: the console gets the usage table, the
+// box lines that do not wrap there.
+int answer(const CommandLine& line) {
+    say(line.message, line.boxMessage, line.action == CommandLine::Action::Error);
     return line.exitStatus();
+}
+
+// A start that can become no timer.
+int refuse(const std::string& message, int status) {
+    say(message, message, true);
+    return status;
 }
 
 }  // namespace
@@ -62,9 +73,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     const CommandLine line = parseCommandLine(arguments());
     if (line.action != CommandLine::Action::Run) return answer(line);
+    Win32Paths paths = executablePaths();
+    Win32TimerInstances instances;
+    const TimerLaunch launch = launchTimer(instances, paths.settingsPath, line.name, line.start);
+    if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
+    if (launch.outcome == TimerLaunch::Outcome::Failed) return refuse(launch.message, launch.exitStatus());
+    if (!launch.slot.main) paths.startingSettingsPath = std::exchange(paths.settingsPath, launch.slot.path);
     initCommonControls();
-    Win32Platform platform(executablePaths());
+    Win32Platform platform(paths);
     TimerApp app;
-    app.run(platform.services(), platform.modalRunner(), line.start);
+    app.run(platform.services(), platform.modalRunner(), {line.start, line.name, launch.slot.hold.get()});
     return 0;
 }

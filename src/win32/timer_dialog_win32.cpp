@@ -7,6 +7,7 @@
 #include "win32/gdi_canvas.h"
 #include "win32/gdi_handles.h"
 #include "win32/system_win32.h"
+#include "win32/timer_instances_win32.h"
 #include "win32/window_host_win32.h"
 #include "window/timer_window.h"
 
@@ -80,8 +81,17 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         // tool window one, whoever set it.
         const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
         SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_APPWINDOW));
+        markTimerWindow(window, true);
         return timer.onInitDialog() ? TRUE : FALSE;
     }
+    case WM_DESTROY:
+        markTimerWindow(window, false);
+        return FALSE;
+    case WM_COPYDATA:
+        return answer(window, takeTimerMessage(window, *reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE);
+    case kDeliverMessages:
+        deliverTimerMessages();
+        return TRUE;
     case WM_PAINT:
         paintTimerWindow(window, timer);
         return TRUE;

@@ -25,7 +25,7 @@ Win32Paths executablePaths() {
     const std::string exe = executablePath();
     const std::size_t slash = exe.find_last_of("\\/");
     const std::string folder = slash == std::string::npos ? std::string() : exe.substr(0, slash);
-    return {settingsFilePath(exe), folder, applicationTitle(exe), localAppDataFolder(folder)};
+    return {settingsFilePath(exe), folder, applicationTitle(exe), localAppDataFolder(folder), {}};
 }
 
 Win32Platform::Win32Platform(const Win32Paths& paths)
@@ -34,9 +34,9 @@ Win32Platform::Win32Platform(const Win32Paths& paths)
       menus_(owners_),
       dialogs_(owners_),
       runner_(owners_),
-      services_{systemTickSource(), system_,  text_,           clock_,      sound_, shell_,
-                systemFileStore(),  messages_, commonDialogs_, menus_,      dialogs_,
-                paths.settingsPath, paths.executableDir, paths.userSettingsFolder} {}
+      services_{systemTickSource(), system_,    text_,           clock_,      sound_, shell_,
+                systemFileStore(),  messages_,   commonDialogs_,  menus_,      dialogs_, instances_,
+                paths.settingsPath, paths.executableDir, paths.userSettingsFolder, paths.startingSettingsPath} {}
 
 bool initCommonControls() {
     INITCOMMONCONTROLSEX controls{};

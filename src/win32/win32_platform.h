@@ -12,6 +12,7 @@
 #include "win32/owner_window.h"
 #include "win32/system_win32.h"
 #include "win32/time_dialogs_win32.h"
+#include "win32/timer_instances_win32.h"
 #include "win32/timer_dialog_win32.h"
 
 struct Win32Paths {
@@ -19,6 +20,7 @@ struct Win32Paths {
     std::string executableDir;
     std::string applicationTitle;
     std::string userSettingsFolder;
+    std::string startingSettingsPath;  // a further timer's: the main file
 };
 
 // The paths of the running executable: its .dat beside it, its folder, its
@@ -49,6 +51,7 @@ private:
     Win32CommonDialogs commonDialogs_;
     Win32MenuPresenter menus_;
     Win32DialogRunner dialogs_;
+    Win32TimerInstances instances_;
     Win32ModalRunner runner_;
     Services services_;
 };

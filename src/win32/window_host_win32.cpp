@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/font_win32.h"
+#include "win32/timer_instances_win32.h"
 #include "win32/wide_text.h"
 
 Rect Win32WindowHost::windowRect() const {
@@ -45,6 +46,10 @@ void Win32WindowHost::place(const Rect& outer) {
 
 void Win32WindowHost::setTopmost(bool on) {
     SetWindowPos(window_, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    // SetWindowPos activates the window only within this process: a second
+    // start of a named timer, which is in the foreground, allows this one to
+    // take the foreground while its message is handled.
+    if (deliveringTimerMessage()) SetForegroundWindow(window_);
 }
 
 void Win32WindowHost::captureMouse() { SetCapture(window_); }
@@ -63,6 +68,8 @@ LogFont Win32WindowHost::dialogFont() const {
     if (!font || GetObjectW(font, sizeof lf, &lf) == 0) return {};
     return fromLogFontW(lf);
 }
+
+void Win32WindowHost::setTitle(const std::string& text) { SetWindowTextW(window_, wideFromNarrow(text).c_str()); }
 
 void Win32WindowHost::createTooltip(const std::string& text) {
     // Owned by the window: it shares the window's band in the Z order and is

@@ -34,6 +34,7 @@ public:
 
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override;
+    void setTitle(const std::string& text) override;
 
     void endModal(int result) override;
 

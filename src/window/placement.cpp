@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "window/beside_timers.h"
+
 void moveWindowTo(WindowHost& window, int32_t x, int32_t y) { window.moveTo(x, y); }
 
 void setTopmost(WindowHost& window, bool on) { window.setTopmost(on); }
@@ -15,5 +17,13 @@ void centerWindow(WindowHost& window, const SystemValues& system) {
 }
 
 Size minimumTrackSize(Size frame) { return {2 * frame.cx + 16, 2 * frame.cy + 16}; }
+
+void TimerWindow::placeBesideOtherTimers() {
+    const Rect rect = host().windowRect();
+    const std::optional<Point> corner = placeBesideTimers({rect.width(), rect.height()},
+                                                          services_.instances.otherTimerRects(),
+                                                          services_.system.monitorRects());
+    if (corner) moveWindowTo(host(), corner->x, corner->y);
+}
 
 int32_t windowSide(int64_t pixels) { return static_cast<int32_t>(std::clamp<int64_t>(pixels, 0, 32767)); }

@@ -26,9 +26,11 @@ bool TimerWindow::onInitDialog() {
         applyLoadedSettings();
     else
         applyDefaultSettings();
+    if (!ownSettings_) placeBesideOtherTimers();
     setTopmost(host(), settings_->topmost != 0);
     updateDisplay(false);
     setupTooltip(productName(), versionString());
+    if (timerName_) host().setTitle(*timerName_ + std::string(kNameSeparator) + productName());
     sizingGuard_ = false;
     tellIfSettingsUnreadable();
     return true;
@@ -46,6 +48,7 @@ void TimerWindow::setupTooltip(const std::string& name, const std::string& versi
     std::string text = name;
     text += kTooltipVersionPrefix;
     text += version;
+    if (timerName_) text += std::string(kNameSeparator) + *timerName_;
     text += kTooltipLineBreak;
     text += kTooltipStartStop;
     text += kTooltipReset;

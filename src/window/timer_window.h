@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,8 @@ public:
     int templateId() const { return templateId_; }
     void createStateObjects();
     void attach(WindowHost& host) { host_ = &host; }
+    // A named timer shows its name in its title and its tooltip.
+    void setTimerName(std::optional<std::string> name) { timerName_ = std::move(name); }
 
     // Message handlers.
     bool onInitDialog();
@@ -89,8 +92,11 @@ protected:
     void setupTooltip(const std::string& name, const std::string& version);
     LogFont boldDialogFont();
     void drawContent(Canvas& canvas, Rect rect);
+    // A timer with no place of its own opens where it hides no other timer.
+    void placeBesideOtherTimers();
     // The settings file (settings_file.cpp): read beside the executable or in
-    // the user's folder; an unreadable file or a failed save is told.
+    // the user's folder; an unreadable file or a failed save is told. A
+    // further timer without a file of its own reads the main one instead.
     bool readSettings();
     void writeSettings();
     void tellIfSettingsUnreadable();
@@ -108,8 +114,10 @@ protected:
 private:
     Services& services_;
     int templateId_;
+    std::optional<std::string> timerName_;
     WindowHost* host_ = nullptr;
     SettingsLocation settingsFile_;
+    bool ownSettings_ = false;  // this timer's own file was read
     bool endingSession_ = false;
 };
 

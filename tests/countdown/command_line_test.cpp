@@ -18,6 +18,7 @@ struct Row {
     Action action;
     std::optional<StartTime> start;
     const char* messageStart;  // the message's first characters, "" for none
+    std::optional<std::string> timerName = std::nullopt;
 };
 
 // clang-format off
@@ -63,6 +64,13 @@ const Row kRows[] = {
     {"ClockWithSeconds",  {"--at", "1:00:00"},    Action::Error, std::nullopt,                "「1:00:00」は時刻として"},
     {"ClockBareNumber",   {"--at", "15"},         Action::Error, std::nullopt,                "「15」は時刻として"},
     {"ClockMissing",      {"--at"},               Action::Error, std::nullopt,                "「--at」のあとに時刻"},
+    {"Named",             {"--name", "tea", "5"}, Action::Run,   StartTime{300, false},       "", "tea"},
+    {"NamedJoined",       {"--name=お茶"},        Action::Run,   std::nullopt,                "", "お茶"},
+    {"NameMissing",       {"5", "--name"},        Action::Error, std::nullopt,                "「--name」のあとに名前"},
+    {"NameEmpty",         {"--name="},            Action::Error, std::nullopt,                "「」は名前に使えません。"},
+    {"NameBad",           {"--name", "a/b"},      Action::Error, std::nullopt,                "「a/b」は名前に使えません。"},
+    {"TwoNames",          {"--name", "a", "--name", "b"}, Action::Error, std::nullopt,        "「b」は指定できません。名前は1つだけ"},
+    {"NameLike",          {"--names"},            Action::Error, std::nullopt,                "「--names」というオプション"},
 };
 // clang-format on
 
@@ -83,6 +91,7 @@ TEST(CommandLine, ParsesOrExplains) {
         const CommandLine result = parseCommandLine(row.args);
         EXPECT_EQ(result.action, row.action);
         EXPECT_EQ(result.start, row.start);
+        EXPECT_EQ(result.name, row.timerName);
         EXPECT_EQ(result.message.rfind(row.messageStart, 0), 0u) << result.message;
         EXPECT_EQ(result.exitStatus(), row.action == Action::Error ? 2 : 0);
         EXPECT_TRUE(row.action != Action::Error || result.message.find("使い方") != std::string::npos);

@@ -18,6 +18,7 @@
 #include "platform/canvas.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
+#include "platform/timer_instances.h"
 #include "platform/window_host.h"
 
 class TimerWindow;
@@ -79,6 +80,32 @@ struct FakeFileStore : FileStore {
     std::map<std::string, std::vector<uint8_t>> files;
     std::set<std::string> unreadable, refused;
     int writes = 0;
+};
+
+// Other processes hold the keys in `held`; a hold taken here joins them until
+// it is destroyed. Sent messages are kept; none is taken while `peerGone`.
+struct FakeInstances : TimerInstances {
+    struct Hold : FileHold {
+        Hold(std::set<std::string>& held, std::string key) : held(held), key(std::move(key)) {}
+        ~Hold() override { held.erase(key); }
+        void setReceiver(std::function<void(const std::string&)> r) override { receiver = std::move(r); }
+        std::set<std::string>& held;
+        std::string key;
+        std::function<void(const std::string&)> receiver;
+    };
+    std::unique_ptr<FileHold> tryHold(const std::string& key) override {
+        if (!held.insert(key).second) return nullptr;
+        return std::make_unique<Hold>(held, key);
+    }
+    std::vector<Rect> otherTimerRects() const override { return others; }
+    bool send(const std::string& key, const std::string& message) override {
+        sent.push_back(key + " " + message);
+        return !peerGone && held.count(key) != 0;
+    }
+    std::set<std::string> held;
+    std::vector<Rect> others;
+    std::vector<std::string> sent;
+    bool peerGone = false;
 };
 
 // Common dialogs, the menu and the time dialogs answer what the test scripted.
@@ -153,6 +180,7 @@ public:
     void redrawNow() override;
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override { log.push_back("tooltip"); tooltip = text; }
+    void setTitle(const std::string& text) override { title = text; }
     void endModal(int result) override { endResult = result; }
 
     uint32_t tickBase = 1000;  // the tick count at virtual time 0
@@ -163,6 +191,7 @@ public:
     int redraws = 0;
     int fired = 0;  // timer expiries
     std::optional<std::string> tooltip;
+    std::string title;
     std::optional<int> endResult;
     std::vector<std::string> log;
     RecordingCanvas canvas;          // the last paint
@@ -198,6 +227,7 @@ struct FakePlatform {
     FakeFileStore files;
     FakeDialogs dialogs;
     FakeModalRunner runner{window};
+    FakeInstances instances;
     Services services{window, system, text,    clock,   output,  output,           files,
-                      output, dialogs, dialogs, dialogs, "/exe/timer.dat", "/exe", "/home/.config/Q"};
+                      output, dialogs, dialogs, dialogs, instances, "/exe/timer.dat", "/exe", "/home/.config/Q", ""};
 };

@@ -1,0 +1,22 @@
+#include "countdown/timer_launch.h"
+
+#include "countdown/forwarded_time.h"
+#include "resources/several_timers_texts.h"
+
+TimerLaunch launchTimer(TimerInstances& instances, const std::string& mainPath, const std::optional<std::string>& name,
+                        const std::optional<StartTime>& time) {
+    TimerLaunch launch;
+    for (int attempt = 0; attempt < kForwardAttempts; ++attempt) {
+        launch.slot = claimSlot(instances, mainPath, name);
+        if (launch.slot.hold) return launch;
+        if (!name) break;
+        if (instances.send(launch.slot.path, encodeForwardedTime({time}))) {
+            launch.outcome = TimerLaunch::Outcome::Forwarded;
+            return launch;
+        }
+    }
+    launch.outcome = TimerLaunch::Outcome::Failed;
+    launch.message = name ? std::string(kNameOpen) + *name + std::string(kNameClose) + std::string(kNamedTimerUnreachable)
+                          : std::string(kTooManyTimers);
+    return launch;
+}

@@ -1,0 +1,193 @@
+// Several timers at once: which file each holds, which names they may have,
+// where a new one opens, and what a second start of a named one hands over.
+#include <gtest/gtest.h>
+
+#include "countdown/countdown_setup.h"
+#include "countdown/forwarded_time.h"
+#include "countdown/timer_launch.h"
+#include "countdown/timer_name.h"
+#include "fake/fake_platform.h"
+#include "settings/timer_slot.h"
+#include "window/beside_timers.h"
+
+TEST(SeveralTimers, EachTimerHoldsItsOwnFile) {
+    struct Row { const char* name; std::set<std::string> heldElsewhere; std::optional<std::string> timerName; const char* path; bool held; };
+    const std::string main = "/exe/QuillastorTimer.dat", two = "/exe/QuillastorTimer-2.dat";
+    const std::string three = "/exe/QuillastorTimer-3.dat", four = "/exe/QuillastorTimer-4.dat";
+    const std::string tea = "/exe/QuillastorTimer-tea.dat";
+    const Row table[] = {
+        {"main free", {}, {}, "/exe/QuillastorTimer.dat", true},
+        {"main held", {main}, {}, "/exe/QuillastorTimer-2.dat", true},
+        {"main and 2 held", {main, two}, {}, "/exe/QuillastorTimer-3.dat", true},
+        {"a gap at 3", {main, two, four}, {}, "/exe/QuillastorTimer-3.dat", true},
+        {"only 2 held", {two}, {}, "/exe/QuillastorTimer.dat", true},
+        {"named, free", {main}, "tea", "/exe/QuillastorTimer-tea.dat", true},
+        {"named, running", {tea}, "tea", "/exe/QuillastorTimer-tea.dat", false},
+    };
+    for (const Row& row : table) {
+        FakeInstances instances;
+        instances.held = row.heldElsewhere;
+        const TimerSlot slot = claimSlot(instances, main, row.timerName);
+        EXPECT_EQ(slot.path, row.path) << row.name;
+        EXPECT_EQ(slot.hold != nullptr, row.held) << row.name;
+        EXPECT_EQ(slot.main, slot.path == main) << row.name;
+    }
+    FakeInstances full;
+    for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? main : slotPath(main, std::to_string(n)));
+    EXPECT_EQ(claimSlot(full, main, std::nullopt).hold, nullptr);
+}
+
+TEST(SeveralTimers, AHoldEndsWithItsTimer) {
+    FakeInstances instances;
+    const std::string main = "/exe/QuillastorTimer.dat";
+    TimerSlot first = claimSlot(instances, main, std::nullopt);
+    EXPECT_EQ(claimSlot(instances, main, std::nullopt).path, "/exe/QuillastorTimer-2.dat");
+    first.hold.reset();
+    EXPECT_EQ(claimSlot(instances, main, std::nullopt).path, main);
+}
+
+TEST(SeveralTimers, Names) {
+    const std::string longest(kLongestTimerName, 'a');
+    const std::string longestKana = [] { std::string s; for (int i = 0; i < 32; ++i) s += "お"; return s; }();
+    struct Row { std::string name; bool valid; };
+    const Row table[] = {
+        {"tea", true}, {"お茶", true}, {"Tee_2-b", true}, {"Ж9é", true}, {"2", true}, {longest, true},
+        {longestKana, true}, {"𠮷野", true},
+        {"", false}, {longest + "a", false}, {longestKana + "お", false},
+        {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
+        {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false}, {"🍵", false},
+        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {std::string("a\0b", 3), false},
+    };
+    for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
+}
+
+TEST(SeveralTimers, ANewTimerOpensWhereItHidesNone) {
+    struct Row { const char* name; std::vector<Rect> timers; std::optional<Point> expected; };
+    const std::vector<Rect> monitors{{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    const Row table[] = {
+        {"none running", {}, std::nullopt},
+        {"below the only one", {{100, 100, 300, 160}}, Point{100, 160}},
+        {"below the lowest of two", {{100, 100, 300, 160}, {500, 300, 700, 360}}, Point{500, 360}},
+        {"above at the bottom edge", {{100, 700, 300, 760}}, Point{100, 640}},
+        {"above the highest when the lowest is at the edge", {{100, 400, 300, 460}, {100, 700, 300, 760}}, Point{100, 340}},
+        {"right when the column is full", {{100, 0, 300, 384}, {100, 384, 300, 768}}, Point{300, 0}},
+        {"onto the next monitor", {{0, 0, 1024, 768}}, Point{1024, 0}},
+        {"nowhere", {{0, 0, 2048, 768}}, std::nullopt},
+    };
+    for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, row.timers, monitors), row.expected) << row.name;
+}
+
+TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
+    struct Row { std::optional<StartTime> time; };
+    const Row table[] = {{std::nullopt}, {StartTime{300, false}}, {StartTime{1, false}}, {StartTime{359999, false}},
+                         {StartTime{0, true}}, {StartTime{86340, true}}};
+    for (const Row& row : table) EXPECT_EQ(decodeForwardedTime(encodeForwardedTime({row.time})), ForwardedTime{row.time});
+    for (const char* junk : {"", "raise", "QuillastorTimer/1 ", "QuillastorTimer/2 raise", "QuillastorTimer/1 duration 0",
+                             "QuillastorTimer/1 duration 360000", "QuillastorTimer/1 duration -5",
+                             "QuillastorTimer/1 duration 5x", "QuillastorTimer/1 at 86400",
+                             "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise "})
+        EXPECT_FALSE(decodeForwardedTime(junk).has_value()) << junk;
+}
+
+TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
+    struct Row { const char* name; std::optional<std::string> timerName; bool teaRuns; bool peerGone;
+                 TimerLaunch::Outcome outcome; std::vector<std::string> sent; };
+    const std::string tea = "/exe/QuillastorTimer-tea.dat", message = tea + " QuillastorTimer/1 duration 300";
+    using O = TimerLaunch::Outcome;
+    const Row table[] = {
+        {"first start", "tea", false, false, O::Run, {}},
+        {"second start", "tea", true, false, O::Forwarded, {message}},
+        {"running but deaf", "tea", true, true, O::Failed, {message, message, message}},
+        {"unnamed never forwards", std::nullopt, true, false, O::Run, {}},
+    };
+    for (const Row& row : table) {
+        FakeInstances instances;
+        if (row.teaRuns) instances.held.insert(tea);
+        instances.peerGone = row.peerGone;
+        const TimerLaunch launch = launchTimer(instances, "/exe/QuillastorTimer.dat", row.timerName, StartTime{300, false});
+        EXPECT_EQ(launch.outcome, row.outcome) << row.name;
+        EXPECT_EQ(launch.exitStatus(), row.outcome == O::Failed ? 1 : 0) << row.name;
+        EXPECT_EQ(instances.sent, row.sent) << row.name;
+    }
+}
+
+TEST(SeveralTimers, ANamedTimerSaysItsName) {
+    CountdownSetup named, plain;
+    named.platform.window.rect = plain.platform.window.rect;
+    named.window.emplace(named.platform.services);
+    named.window->setTimerName("お茶");
+    named.window->createStateObjects();
+    named.host.attach(*named.window);
+    named.window->onInitDialog();
+    plain.start();
+    EXPECT_EQ(named.host.title, "お茶 - Quillastorカウントダウンタイマー");
+    EXPECT_EQ(plain.host.title, "");
+    EXPECT_EQ(named.host.tooltip->substr(0, named.host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
+    EXPECT_EQ(plain.host.tooltip->substr(plain.host.tooltip->find('\r')), named.host.tooltip->substr(named.host.tooltip->find('\r')));
+}
+
+// A running timer given the time of a second start: to the front (keeping the
+// alarm's topmost band), the time set as the set-time dialog's OK sets it.
+TEST(SeveralTimers, TheRunningTimerTakesAForwardedTime) {
+    struct Row { const char* name; bool alarm; const char* message; const char* shown; const char* topmost; bool running; };
+    const Row table[] = {
+        {"a duration", false, "QuillastorTimer/1 duration 300", "0:05:00", "topmost 0", true},
+        {"a clock time", false, "QuillastorTimer/1 at 45000", "0:30:00", "topmost 0", true},
+        {"no time", false, "QuillastorTimer/1 raise", "0:00:10", "topmost 0", false},
+        {"during the alarm", true, "QuillastorTimer/1 duration 300", "0:05:00", "topmost 1", true},
+        {"junk", false, "QuillastorTimer/1 duration 0", "0:00:10", "", false},
+    };
+    for (const Row& row : table) {
+        CountdownSetup s;
+        s.startLoaded(10);
+        s.options().autoStart = 1;
+        if (row.alarm) s.doubleClick(), s.advance(11000);
+        ASSERT_EQ(s.window->alarmActive(), row.alarm) << row.name;
+        s.host.log.clear();
+        s.window->receiveMessage(row.message);
+        EXPECT_EQ(s.shown(), row.shown) << row.name;
+        EXPECT_EQ(s.host.log.empty() ? "" : s.host.log.front(), std::string(row.topmost)) << row.name;
+        EXPECT_EQ(s.running(), row.running) << row.name;
+        EXPECT_EQ(s.window->alarmActive(), row.alarm) << row.name;
+    }
+}
+
+// A timer without a file of its own opens below the others; a further one
+// starts from the main file's colours and presets. One with its own file, or
+// alone, opens as before.
+TEST(SeveralTimers, ATimerWithoutItsOwnFileOpensBesideTheOthers) {
+    struct Row { const char* name; bool mainSlot; bool ownFile; bool ownUnreadable; std::vector<Rect> others;
+                 Rect expected; ColorRef back; std::size_t presets; };
+    const std::vector<Rect> one{{100, 100, 300, 180}};
+    const Row table[] = {
+        {"alone, first run: centred", true, false, false, {}, {492, 389, 548, 411}, 0xFF8080, 3},
+        {"first run beside another", true, false, false, one, {100, 180, 156, 202}, 0xFF8080, 3},
+        {"a new second one: the main file's colours", false, false, false, one, {100, 180, 300, 260}, 0x123456, 1},
+        {"a second one with its own file", false, true, false, one, {500, 500, 700, 580}, 0x654321, 2},
+        {"its own file unreadable: defaults", false, false, true, one, {100, 180, 156, 202}, 0xFF8080, 3},
+    };
+    for (const Row& row : table) {
+        CountdownSetup s;
+        s.platform.instances.others = row.others;
+        s.platform.system.monitors = {{0, 0, 1024, 768}};
+        auto store = [&](const std::string& path, Rect rect, ColorRef back, std::vector<uint32_t> presets) {
+            CountdownSettings stored;
+            stored.windowRect = rect, stored.backColor = back, stored.registeredTimes = presets;
+            stored.setFont(fakeTemplateFont());
+            s.platform.files.files[path] = stored.storedBytes();
+        };
+        store("/exe/timer.dat", {100, 100, 300, 180}, 0x123456, {60});
+        if (!row.mainSlot) {
+            s.platform.services.settingsPath = "/exe/timer-2.dat";
+            s.platform.services.startingSettingsPath = "/exe/timer.dat";
+            if (row.ownFile) store("/exe/timer-2.dat", {500, 500, 700, 580}, 0x654321, {60, 120});
+            if (row.ownUnreadable) s.platform.files.unreadable = {"/exe/timer-2.dat"};
+        } else {
+            s.platform.files.files.clear();
+        }
+        s.start();
+        EXPECT_EQ(s.host.rect, row.expected) << row.name;
+        EXPECT_EQ(s.options().backColor, row.back) << row.name;
+        EXPECT_EQ(s.options().registeredTimes.size(), row.presets) << row.name;
+    }
+}
