@@ -63,3 +63,37 @@ baseline_sources() {  # root revision -> directory
     git -C "$1" archive "$2" | tar -x -C "$dir"
     echo "$dir"
 }
+
+# Start-up time and memory of a program: medians over $runs starts, each
+# process left `settle` seconds after its memory is read.
+startup_figures() {  # settle command... -> "ms rss"
+    local settle=$1 times=() rss=() out pid
+    shift
+    for _ in $(seq "$runs"); do
+        out=$("$probe" "$@" 2>/dev/null)
+        pid=${out%% *}
+        pids+=("$pid")
+        times+=("${out##* }")
+        sleep 3
+        rss+=("$(rss_kb "$pid")")
+        stop "$pid"
+        sleep "$settle"
+    done
+    echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${rss[@]}" | median)"
+}
+
+# One measurement of a state beside the yardstick: every program started
+# (idle; counting from a double-click; the alarm of a two-second duration),
+# measured, stopped. Prints measure's lines, the yardstick's first.
+measure_state() {  # state yardstick-pid
+    local duration=3600 p
+    [ "$1" = alarm ] && duration=2
+    for p in "${programs[@]}"; do start_program "$p" "$duration"; done
+    sleep 2
+    if [ "$1" != idle ]; then
+        for p in "${programs[@]}"; do start_counting "$p"; done
+        sleep 4
+    fi
+    measure "$seconds" "$2" $(for p in "${programs[@]}"; do echo "${started[$p]}"; done)
+    for p in "${programs[@]}"; do stop "${started[$p]}"; done
+}

@@ -60,28 +60,13 @@ Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-startup_figures() {  # command... -> "ms rss" medians
-    local times=() rss=() out pid
-    for _ in $(seq "$runs"); do
-        out=$("$probe" "$@" 2>/dev/null)
-        pid=${out%% *}
-        pids+=("$pid")
-        times+=("${out##* }")
-        sleep 3
-        rss+=("$(rss_kb "$pid")")
-        stop "$pid"
-        sleep 0.3
-    done
-    echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${rss[@]}" | median)"
-}
-
 echo "== start-up and memory ($runs runs each)"
 declare -A start_ms start_rss
 write_settings "${dir[timer]}/QuillastorTimer.dat" 180
-read -r start_ms[reference] start_rss[reference] < <(startup_figures "$reference")
+read -r start_ms[reference] start_rss[reference] < <(startup_figures 0.3 "$reference")
 for p in "${programs[@]}"; do
     write_settings "${dir[$p]}/QuillastorTimer.dat" 180
-    read -r start_ms[$p] start_rss[$p] < <(cd "${dir[$p]}" && startup_figures ./QuillastorTimer)
+    read -r start_ms[$p] start_rss[$p] < <(cd "${dir[$p]}" && startup_figures 0.3 ./QuillastorTimer)
 done
 
 # Each program in its own place, so that a double-click finds it.
@@ -105,22 +90,13 @@ declare -A started rounds_of figures
 yardstick=$!
 pids+=("$yardstick")
 for state in idle counting alarm; do
-    duration=3600
-    [ "$state" = alarm ] && duration=2
     for round in $(seq "$rounds"); do
-        for p in "${programs[@]}"; do start_program "$p" "$duration"; done
-        sleep 2
-        if [ "$state" != idle ]; then
-            for p in "${programs[@]}"; do start_counting "$p"; done
-            sleep 4
-        fi
-        measured=$(measure "$seconds" "$yardstick" $(for p in "${programs[@]}"; do echo "${started[$p]}"; done))
+        measured=$(measure_state "$state" "$yardstick")
         i=0
         for p in yardstick "${programs[@]}"; do
             i=$((i + 1))
             rounds_of[$p,$state]+="$(sed -n "${i}p" <<<"$measured")"$'\n'
         done
-        for p in "${programs[@]}"; do stop "${started[$p]}"; done
         echo "$state, round $round:" $(paste -d' ' <(echo yardstick "${programs[@]}" | tr ' ' '\n') <(echo "$measured"))
     done
     for p in yardstick "${programs[@]}"; do

@@ -55,28 +55,13 @@ wine_prepare_prefix
 wineserver -p
 wineboot >/dev/null 2>&1
 
-startup_figures() {  # command... -> "ms rss" medians
-    local times=() rss=() out pid
-    for _ in $(seq "$runs"); do
-        out=$("$probe" "$@" 2>/dev/null)
-        pid=${out%% *}
-        pids+=("$pid")
-        times+=("${out##* }")
-        sleep 3
-        rss+=("$(rss_kb "$pid")")
-        stop "$pid"
-        sleep 0.5
-    done
-    echo "$(printf '%s\n' "${times[@]}" | median) $(printf '%s\n' "${rss[@]}" | median)"
-}
-
 echo "== start-up and memory ($runs runs each, after one start to warm the prefix)"
 declare -A start_ms start_rss
 for p in "${programs[@]}"; do
     write_settings "${dir[$p]}/QuillastorTimer.dat" 180
     out=$(cd "${dir[$p]}" && "$probe" wine ./QuillastorTimer.exe)
     pids+=("${out%% *}") && sleep 3 && stop "${out%% *}"
-    read -r start_ms[$p] start_rss[$p] < <(cd "${dir[$p]}" && startup_figures wine ./QuillastorTimer.exe)
+    read -r start_ms[$p] start_rss[$p] < <(cd "${dir[$p]}" && startup_figures 0.5 wine ./QuillastorTimer.exe)
 done
 
 declare -A top=([timer]=100 [baseline]=200) started figures
@@ -101,21 +86,12 @@ out=$("$probe" wine "$yardstick_exe")
 yardstick=${out%% *}
 pids+=("$yardstick")
 for state in idle counting alarm; do
-    duration=3600
-    [ "$state" = alarm ] && duration=2
-    for p in "${programs[@]}"; do start_program "$p" "$duration"; done
-    sleep 2
-    if [ "$state" != idle ]; then
-        for p in "${programs[@]}"; do start_counting "$p"; done
-        sleep 4
-    fi
-    measured=$(measure "$seconds" "$yardstick" $(for p in "${programs[@]}"; do echo "${started[$p]}"; done))
+    measured=$(measure_state "$state" "$yardstick")
     i=0
     for p in yardstick "${programs[@]}"; do
         i=$((i + 1))
         figures[$p,$state]=$(sed -n "${i}p" <<<"$measured")
     done
-    for p in "${programs[@]}"; do stop "${started[$p]}"; done
     echo "$state: yardstick ${figures[yardstick,$state]}; $(for p in "${programs[@]}"; do echo -n "$p ${figures[$p,$state]}; "; done)"
 done
 
