@@ -22,4 +22,6 @@ public:
     // Full rectangles of all monitors (taskbar strips included), screen
     // coordinates; empty when the platform cannot tell.
     virtual std::vector<Rect> monitorRects() const = 0;
+    // The same monitors' work areas: without the taskbar and the panels.
+    virtual std::vector<Rect> workAreas() const = 0;
 };

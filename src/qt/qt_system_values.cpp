@@ -25,3 +25,9 @@ std::vector<Rect> QtSystemValues::monitorRects() const {
     for (const QScreen* screen : QGuiApplication::screens()) monitors.push_back(toRect(screen->geometry()));
     return monitors;
 }
+
+std::vector<Rect> QtSystemValues::workAreas() const {
+    std::vector<Rect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(toRect(screen->availableGeometry()));
+    return areas;
+}

@@ -13,4 +13,5 @@ public:
     Size dragThreshold() const override;
     uint32_t doubleClickTimeMs() const override;
     std::vector<Rect> monitorRects() const override;
+    std::vector<Rect> workAreas() const override;
 };

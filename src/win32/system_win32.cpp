@@ -33,23 +33,33 @@ uint32_t Win32SystemValues::doubleClickTimeMs() const { return GetDoubleClickTim
 
 namespace {
 
-BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) {
-        const RECT& r = info.rcMonitor;
-        reinterpret_cast<std::vector<Rect>*>(data)->push_back(Rect{r.left, r.top, r.right, r.bottom});
-    }
-    return TRUE;
+// Each monitor's full rectangle or its work area.
+std::vector<Rect> monitorAreas(RECT MONITORINFO::*area) {
+    struct Query {
+        RECT MONITORINFO::*area;
+        std::vector<Rect> rects;
+    } query{area, {}};
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+            auto& q = *reinterpret_cast<Query*>(data);
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (GetMonitorInfoW(monitor, &info)) {
+                const RECT& r = info.*q.area;
+                q.rects.push_back(Rect{r.left, r.top, r.right, r.bottom});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.rects;
 }
 
 }  // namespace
 
-std::vector<Rect> Win32SystemValues::monitorRects() const {
-    std::vector<Rect> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
+std::vector<Rect> Win32SystemValues::monitorRects() const { return monitorAreas(&MONITORINFO::rcMonitor); }
+
+std::vector<Rect> Win32SystemValues::workAreas() const { return monitorAreas(&MONITORINFO::rcWork); }
 
 Size Win32TextMeasurer::measure(const LogFont& font, const std::string& utf8) const {
     const WindowDC dc(nullptr);

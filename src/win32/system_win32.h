@@ -26,6 +26,7 @@ public:
     Size dragThreshold() const override;
     uint32_t doubleClickTimeMs() const override;
     std::vector<Rect> monitorRects() const override;
+    std::vector<Rect> workAreas() const override;
 
 private:
     const OwnerWindows& owners_;

@@ -13,11 +13,11 @@ bool inside(const Rect& inner, const Rect& outer) {
            inner.bottom <= outer.bottom;
 }
 
-bool fits(const Rect& place, const std::vector<Rect>& timers, const std::vector<Rect>& monitors) {
+bool fits(const Rect& place, const std::vector<Rect>& timers, const std::vector<Rect>& areas) {
     for (const Rect& timer : timers)
         if (overlaps(place, timer)) return false;
-    return monitors.empty() ||
-           std::any_of(monitors.begin(), monitors.end(), [&](const Rect& m) { return inside(place, m); });
+    return areas.empty() ||
+           std::any_of(areas.begin(), areas.end(), [&](const Rect& a) { return inside(place, a); });
 }
 
 Rect at(int64_t left, int64_t top, Size size) {
@@ -27,7 +27,7 @@ Rect at(int64_t left, int64_t top, Size size) {
 
 }  // namespace
 
-std::optional<Point> placeBesideTimers(Size size, const std::vector<Rect>& timers, const std::vector<Rect>& monitors) {
+std::optional<Point> placeBesideTimers(Size size, const std::vector<Rect>& timers, const std::vector<Rect>& areas) {
     if (timers.empty()) return std::nullopt;
     const auto by = [](auto key) { return [key](const Rect& a, const Rect& b) { return key(a) < key(b); }; };
     const Rect& lowest = *std::max_element(timers.begin(), timers.end(), by([](const Rect& r) { return r.bottom; }));
@@ -41,6 +41,6 @@ std::optional<Point> placeBesideTimers(Size size, const std::vector<Rect>& timer
         at(int64_t{leftmost.left} - size.cx, leftmost.top, size),
     };
     for (const Rect& place : candidates)
-        if (fits(place, timers, monitors)) return Point{place.left, place.top};
+        if (fits(place, timers, areas)) return Point{place.left, place.top};
     return std::nullopt;
 }

@@ -7,8 +7,8 @@
 
 #include "platform/geometry.h"
 
-// The first of these that overlaps no timer and lies on one monitor: right
+// The first of these that overlaps no timer and lies in one work area: right
 // below the lowest timer, right above the highest, right of the rightmost,
 // left of the leftmost (each aligned with that timer). nullopt when no timer
 // runs or none of them fits.
-std::optional<Point> placeBesideTimers(Size size, const std::vector<Rect>& timers, const std::vector<Rect>& monitors);
+std::optional<Point> placeBesideTimers(Size size, const std::vector<Rect>& timers, const std::vector<Rect>& workAreas);

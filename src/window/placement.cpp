@@ -22,7 +22,7 @@ void TimerWindow::placeBesideOtherTimers() {
     const Rect rect = host().windowRect();
     const std::optional<Point> corner = placeBesideTimers({rect.width(), rect.height()},
                                                           services_.instances.otherTimerRects(),
-                                                          services_.system.monitorRects());
+                                                          services_.system.workAreas());
     if (corner) moveWindowTo(host(), corner->x, corner->y);
 }
 

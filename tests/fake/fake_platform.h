@@ -29,9 +29,11 @@ struct FakeSystemValues : SystemValues {
     Size dragThreshold() const override { return drag; }
     uint32_t doubleClickTimeMs() const override { return doubleClickMs; }
     std::vector<Rect> monitorRects() const override { return monitors; }
+    std::vector<Rect> workAreas() const override { return areas.empty() ? monitors : areas; }
     Size drag{4, 4};
     uint32_t doubleClickMs = 500;
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
+    std::vector<Rect> areas;  // none: the whole monitors
     Rect workArea{0, 0, 1040, 800};  // Windows' maximized size at (0, 0)
 };
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,11 @@ Bytes pattern(std::size_t size, uint8_t seed) {
     return bytes;
 }
 
-// A fresh folder for the test, with Timer.dat to be written in it.
+// A fresh folder for the test, with Timer.dat to be written in it; its name
+// differs for each run, as several checkouts may test at once.
 struct Folder {
-    fs::path dir = fs::temp_directory_path() / ("quillastor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::path dir = fs::temp_directory_path() / ("quillastor-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                                                "-" + std::to_string(std::random_device{}()));
     std::string file = (dir / "Timer.dat").string();
     Folder() { fs::remove_all(dir), fs::create_directories(dir); }
     ~Folder() {
