@@ -58,13 +58,6 @@ shot 02-band
 
 exit_app
 
-step "started with 1:30: counts down at once and keeps 90 seconds"
-start_app 1:30
-shot 10-start-time
-[ "$(underline 10-start-time)" = "$white" ] || fail "1:30 is not counting down"
-exit_app
-[[ "$(saved)" == *" 90" ]] || fail "saved $(saved) after 1:30"
-
 step "a place over a panel's strip is kept: it is on the monitor, if outside the work area"
 xmessage -geometry 1024x30+0+738 panel >/dev/null 2>&1 & pids+=($!)
 sleep 1 && xprop -id "$(xdotool search --class Xmessage | head -1)" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT 0,0,0,30

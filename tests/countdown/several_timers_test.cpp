@@ -13,8 +13,7 @@
 TEST(SeveralTimers, EachTimerHoldsItsOwnFile) {
     struct Row { const char* name; std::set<std::string> heldElsewhere; std::optional<std::string> timerName; const char* path; bool held; };
     const std::string main = "/exe/QuillastorTimer.dat", two = "/exe/QuillastorTimer-2.dat";
-    const std::string three = "/exe/QuillastorTimer-3.dat", four = "/exe/QuillastorTimer-4.dat";
-    const std::string tea = "/exe/QuillastorTimer-tea.dat";
+    const std::string four = "/exe/QuillastorTimer-4.dat", tea = "/exe/QuillastorTimer-tea.dat";
     const Row table[] = {
         {"main free", {}, {}, "/exe/QuillastorTimer.dat", true},
         {"main held", {main}, {}, "/exe/QuillastorTimer-2.dat", true},
@@ -35,15 +34,6 @@ TEST(SeveralTimers, EachTimerHoldsItsOwnFile) {
     FakeInstances full;
     for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? main : slotPath(main, std::to_string(n)));
     EXPECT_EQ(claimSlot(full, main, std::nullopt).hold, nullptr);
-}
-
-TEST(SeveralTimers, AHoldEndsWithItsTimer) {
-    FakeInstances instances;
-    const std::string main = "/exe/QuillastorTimer.dat";
-    TimerSlot first = claimSlot(instances, main, std::nullopt);
-    EXPECT_EQ(claimSlot(instances, main, std::nullopt).path, "/exe/QuillastorTimer-2.dat");
-    first.hold.reset();
-    EXPECT_EQ(claimSlot(instances, main, std::nullopt).path, main);
 }
 
 TEST(SeveralTimers, Names) {
@@ -157,11 +147,12 @@ TEST(SeveralTimers, TheRunningTimerTakesAForwardedTime) {
 // alone, opens as before.
 TEST(SeveralTimers, ATimerWithoutItsOwnFileOpensBesideTheOthers) {
     struct Row { const char* name; bool mainSlot; bool ownFile; bool ownUnreadable; std::vector<Rect> others;
-                 Rect expected; ColorRef back; std::size_t presets; };
+                 Rect expected; ColorRef back; std::size_t presets; std::vector<Rect> areas{}; };
     const std::vector<Rect> one{{100, 100, 300, 180}};
     const Row table[] = {
         {"alone, first run: centred", true, false, false, {}, {492, 389, 548, 411}, 0xFF8080, 3},
         {"first run beside another", true, false, false, one, {100, 180, 156, 202}, 0xFF8080, 3},
+        {"above when below is under the taskbar", true, false, false, {{100, 700, 300, 720}}, {100, 678, 156, 700}, 0xFF8080, 3, {{0, 0, 1024, 740}}},
         {"a new second one: the main file's colours", false, false, false, one, {100, 180, 300, 260}, 0x123456, 1},
         {"a second one with its own file", false, true, false, one, {500, 500, 700, 580}, 0x654321, 2},
         {"its own file unreadable: defaults", false, false, true, one, {100, 180, 156, 202}, 0xFF8080, 3},
@@ -170,6 +161,7 @@ TEST(SeveralTimers, ATimerWithoutItsOwnFileOpensBesideTheOthers) {
         CountdownSetup s;
         s.platform.instances.others = row.others;
         s.platform.system.monitors = {{0, 0, 1024, 768}};
+        s.platform.system.areas = row.areas;
         auto store = [&](const std::string& path, Rect rect, ColorRef back, std::vector<uint32_t> presets) {
             CountdownSettings stored;
             stored.windowRect = rect, stored.backColor = back, stored.registeredTimes = presets;

@@ -41,7 +41,7 @@ Size FakeTextMeasurer::measure(const LogFont& font, const std::string& utf8) con
     if (fitLimit && h > *fitLimit) return {1 << 24, 1 << 24};
     if (growthCap && h > *growthCap) h = *growthCap;
     const auto length = static_cast<int64_t>(utf8.size());
-    return {Rect::saturated(length * h * widthPercent / 100), Rect::saturated(h * heightPercent / 100)};
+    return {Rect::saturated(length * h / 2), Rect::saturated(h)};
 }
 
 std::string RecordingCanvas::rectText(const Rect& r) { return pointText(r.left, r.top) + "," + pointText(r.right, r.bottom); }

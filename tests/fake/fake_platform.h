@@ -37,12 +37,10 @@ struct FakeSystemValues : SystemValues {
     Rect workArea{0, 0, 1040, 800};  // Windows' maximized size at (0, 0)
 };
 
-// cx = length * h * widthPercent / 100, cy = h * heightPercent / 100; above
+// cx = length * h / 2, cy = h; above
 // fitLimit nothing fits, above growthCap the extent stops growing.
 struct FakeTextMeasurer : TextMeasurer {
     Size measure(const LogFont& font, const std::string& utf8) const override;
-    int32_t widthPercent = 50;
-    int32_t heightPercent = 100;
     std::optional<int32_t> fitLimit;
     std::optional<int32_t> growthCap;
     mutable std::vector<int32_t> heights;
@@ -123,7 +121,6 @@ struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
     std::optional<ColorRef> chooseColor(ColorRef) override { return opened.push_back("color"), color; }
     std::optional<uint32_t> track(const MenuModel& menu, Point screen) override {
         menus.push_back(menu), menuPoints.push_back(screen);
-        if (whileMenuOpen) whileMenuOpen();
         return menuChoice;
     }
     int runSetTime(SetTimeDialog& d) override { return opened.push_back("setTime"), onSetTime ? onSetTime(d) : kDialogCancel; }
@@ -136,7 +133,6 @@ struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
     std::optional<LogFont> fontShown;     // how the dialog shows its initial font (nullopt: as given)
     std::optional<FontChoice> fontAsked;  // what the font dialog opened with
     std::optional<uint32_t> menuChoice;   // nullopt: dismissed
-    std::function<void()> whileMenuOpen;
     std::vector<MenuModel> menus;
     std::vector<Point> menuPoints;
     std::function<int(SetTimeDialog&)> onSetTime;
@@ -164,7 +160,6 @@ public:
     void advance(uint32_t ms);
     void skip(uint32_t ms) { t_ += ms; }
     uint32_t nowMs() const override { return tickBase + static_cast<uint32_t>(t_); }
-    bool timerRunning(uint32_t id) const { return timers_.count(id) != 0; }
     std::optional<uint32_t> period(uint32_t id) const;
 
     Rect windowRect() const override { return rect; }
