@@ -109,7 +109,7 @@ TEST(Gestures, Timelines) {
         {"long press", "P W600 c-1 R W2000 t0"},
         {"fourth press held", "P R P R P R W100 P W499 r0 W1 r1 C1 R C0 t1"},
         {"clicks slower than the double-click time", "P R W501 P R W501 P R W2000 t0 r0"},
-        {"threshold exactly is no drag, one more is", "P M4,4 M-4,-4 x100,100 M0,-5 x100,95 M1,0 x101,95 R"},
+        {"threshold exactly is no drag, one more is", "P M4,4 x100,100 M-4,-4 x100,100 M0,-5 x100,95 M1,0 x101,95 R"},
         {"thresholds read at every move", "P G10 M6,0 x100,100 G2 M3,0 x103,100 R"},
         {"double-click time read at every start", "P D300 R W299 c1 W1 c-1"},
         {"moves and releases without a press", "M180,190 x100,100 R c-1 P R M180,190 x100,100 W2000 t0"},
