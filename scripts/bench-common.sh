@@ -3,15 +3,15 @@
 # tree of an earlier revision to measure beside this one.
 
 # A settings file for a window at (x, y), 80 x 28, with the given duration in
-# seconds; alarm sound and underline on, as shipped.
-write_settings() {  # path seconds [x y]
-    python3 - "$1" "$2" "${3:-100}" "${4:-100}" <<'PY'
+# seconds; underline on and, unless told otherwise, the alarm sound, as shipped.
+write_settings() {  # path seconds [x y [sound]]
+    python3 - "$1" "$2" "${3:-100}" "${4:-100}" "${5:-1}" <<'PY'
 import struct, sys
-path, seconds, x, y = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
+path, seconds, x, y, sound = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), int(sys.argv[5])
 face = "ＭＳ Ｐゴシック".encode("cp932").ljust(32, b"\0")
 font = struct.pack("<5i8B", -16, 0, 0, 0, 700, 0, 0, 0, 1, 0, 0, 0, 0) + face
 data = struct.pack("<5i", x, y, x + 80, y + 28, 0) + font
-data += struct.pack("<IIiiii", 0x00FFFFFF, 0x00FF8080, 1, 1, 32, 1)
+data += struct.pack("<IIiiii", 0x00FFFFFF, 0x00FF8080, 1, 1, 32, sound)
 times = [180, 600, 3600]
 data += struct.pack("<i", len(times)) + struct.pack("<3I", *times) + struct.pack("<ii", seconds, 1)
 open(path, "wb").write(data)
@@ -83,12 +83,14 @@ startup_figures() {  # settle command... -> "ms rss"
 }
 
 # One measurement of a state beside the yardstick: every program started
-# (idle; counting from a double-click; the alarm of a two-second duration),
-# measured, stopped. Prints measure's lines, the yardstick's first.
+# (idle; counting from a double-click; the alarm of a two-second duration,
+# with the alarm sound off, or on in "sounding"), measured, stopped. Prints
+# measure's lines, the yardstick's first.
 measure_state() {  # state yardstick-pid
-    local duration=3600 p
-    [ "$1" = alarm ] && duration=2
-    for p in "${programs[@]}"; do start_program "$p" "$duration"; done
+    local duration=3600 sound=1 p
+    [ "$1" = alarm ] && duration=2 sound=0
+    [ "$1" = sounding ] && duration=2
+    for p in "${programs[@]}"; do start_program "$p" "$duration" "$sound"; done
     sleep 2
     if [ "$1" != idle ]; then
         for p in "${programs[@]}"; do start_counting "$p"; done

@@ -7,7 +7,7 @@
 #     (medians of RUNS starts),
 #   - wake-ups (context switches a second, voluntary and involuntary, all
 #     threads) and CPU over SECONDS_PER_STATE idle, counting down and during
-#     the flashing alarm, each measured over the same seconds as the counting
+#     the flashing alarm (its sound off, then on), each measured over the same seconds as the counting
 #     yardstick; ROUNDS rounds of each, their medians reported (the load of a
 #     shared machine makes single rounds jump by a tenth or more),
 #   - display latency: how long after each second's change on the program's
@@ -71,8 +71,8 @@ done
 
 # Each program in its own place, so that a double-click finds it.
 declare -A top=([timer]=100 [baseline]=200)
-start_program() {  # name seconds -> pid in started[name]
-    write_settings "${dir[$1]}/QuillastorTimer.dat" "$2" 100 "${top[$1]}"
+start_program() {  # name seconds sound -> pid in started[name]
+    write_settings "${dir[$1]}/QuillastorTimer.dat" "$2" 100 "${top[$1]}" "$3"
     local out
     out=$(cd "${dir[$1]}" && "$probe" ./QuillastorTimer)
     started[$1]=${out%% *}
@@ -89,7 +89,7 @@ declare -A started rounds_of figures
 "$reference" 1000 &
 yardstick=$!
 pids+=("$yardstick")
-for state in idle counting alarm; do
+for state in idle counting alarm sounding; do
     for round in $(seq "$rounds"); do
         measured=$(measure_state "$state" "$yardstick")
         i=0
@@ -165,11 +165,11 @@ ratios() {  # name state -> "median× (each round)"
     echo "Wake-ups (context switches a second, all threads; in brackets the involuntary ones) and CPU"
     echo "(per cent of one core), medians of $rounds rounds of $seconds s per state:"
     echo
-    echo "| Program | idle | counting down | alarm | display latency (median / worst of n) |"
-    echo "|---|---|---|---|---|"
+    echo "| Program | idle | counting down | alarm | alarm with its sound on | display latency (median / worst of n) |"
+    echo "|---|---|---|---|---|---|"
     row() {  # label name
         local state cells=""
-        for state in idle counting alarm; do
+        for state in idle counting alarm sounding; do
             read -r w c n <<<"${figures[$2,$state]}"
             cells+="| $w /s ($n), $c % "
         done
@@ -184,7 +184,7 @@ ratios() {  # name state -> "median× (each round)"
     fi
     echo
     echo "Wake-ups against the yardstick over the same seconds, median of the rounds:" \
-        "counting $(ratios timer counting), alarm $(ratios timer alarm)."
+        "counting $(ratios timer counting), alarm $(ratios timer alarm), alarm with its sound on $(ratios timer sounding)."
     awk -v a="${start_ms[timer]}" -v b="${start_ms[reference]}" -v c="${start_rss[timer]}" -v d="${start_rss[reference]}" \
         'BEGIN {printf "Start-up %.2f×, memory %.2f× the reference window.\n", a / b, c / d}'
     echo "Machine: $(nproc) cores, $(uname -r), load average $(cut -d' ' -f1-3 /proc/loadavg) at the end."

@@ -7,8 +7,9 @@
 #     (medians of RUNS starts, Wine's start included, warm prefix),
 #   - CPU and wake-ups (context switches a second, voluntary and involuntary,
 #     all threads) of each process over SECONDS_PER_STATE idle, counting down
-#     and during the flashing alarm, each over the same seconds as the
-#     yardstick. The Wine server's own work is in neither figure.
+#     and during the flashing alarm (its sound off, then on), each over the
+#     same seconds as the yardstick. The Wine server's own work is in neither
+#     figure.
 # With BASELINE=<git revision>, that revision's program is built as well and
 # measured beside this one. Results: build/win32/bench/results.md.
 set -euo pipefail
@@ -65,8 +66,8 @@ for p in "${programs[@]}"; do
 done
 
 declare -A top=([timer]=100 [baseline]=200) started figures
-start_program() {  # name seconds
-    write_settings "${dir[$1]}/QuillastorTimer.dat" "$2" 100 "${top[$1]}"
+start_program() {  # name seconds sound
+    write_settings "${dir[$1]}/QuillastorTimer.dat" "$2" 100 "${top[$1]}" "$3"
     local out
     out=$(cd "${dir[$1]}" && "$probe" wine ./QuillastorTimer.exe)
     started[$1]=${out%% *}
@@ -85,7 +86,7 @@ echo "== CPU and wake-ups, $seconds s per state, beside the Win32 yardstick"
 out=$("$probe" wine "$yardstick_exe")
 yardstick=${out%% *}
 pids+=("$yardstick")
-for state in idle counting alarm; do
+for state in idle counting alarm sounding; do
     measured=$(measure_state "$state" "$yardstick")
     i=0
     for p in yardstick "${programs[@]}"; do
@@ -100,11 +101,11 @@ cpu_ratio() { awk -v a="$(cut -d' ' -f2 <<<"$1")" -v b="$(cut -d' ' -f2 <<<"$2")
     echo "CPU (per cent of one core) and wake-ups (context switches a second, all threads; in brackets"
     echo "the involuntary ones) under Wine, $seconds s per state:"
     echo
-    echo "| Program | exec to first mapped window (median of $runs) | RSS after 3 s | idle | counting down | alarm |"
-    echo "|---|---|---|---|---|---|"
+    echo "| Program | exec to first mapped window (median of $runs) | RSS after 3 s | idle | counting down | alarm | alarm with its sound on |"
+    echo "|---|---|---|---|---|---|---|"
     row() {  # label name start-up
         local state cells=""
-        for state in idle counting alarm; do
+        for state in idle counting alarm sounding; do
             read -r w c n <<<"${figures[$2,$state]}"
             cells+="| $c %, $w /s ($n) "
         done
