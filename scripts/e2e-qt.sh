@@ -56,6 +56,9 @@ xdotool mousemove $((X + 1)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 120 1 
 shot 02-band
 [ "$(xdotool getactivewindow) $(underline 02-band)" = "$win $back" ] || fail "the band started it or Alt+F4 closed it"
 
+step "the left button held through the menu (right click, Escape): its moves do not drag the window"
+centre && at="$X $Y" && xdotool mousedown 1 sleep 0.2 click 3 sleep 1 key Escape sleep 0.5 && for _ in 1 2 3; do xdotool mousemove_relative 12 6 sleep 0.1; done && xdotool mouseup 1 sleep 0.5
+geometry && [ "$X $Y" = "$at" ] || fail "the window followed the pointer after the menu, to $X,$Y"
 exit_app
 
 step "a place over a panel's strip is kept: it is on the monitor, if outside the work area"

@@ -65,4 +65,10 @@ void TimerWindow::endClickSequence() {
     clickCount_ = -1;
 }
 
-void TimerWindow::onRButtonUp(Point client) { showContextMenu(client.x, client.y); }
+// The menu takes the mouse: a left press still held ends here, not as a click,
+// and the button's later moves and release belong to no drag.
+void TimerWindow::onRButtonUp(Point client) {
+    if (mouseCaptured_) host().releaseMouse();
+    onCaptureLost();
+    showContextMenu(client.x, client.y);
+}

@@ -66,9 +66,9 @@ struct ProbeSetup {
     }
 };
 
-// A timeline: P press, R release (at client 20,10), L capture lost, W<ms>
-// wait, M<dx>,<dy> move from the press point, D<ms> double-click time, G<px>
-// drag threshold; checks: t<n> toggles, r<n> resets, c<n> click count,
+// A timeline: P press, R release (at client 20,10), U right release (the
+// menu), L capture lost, W<ms> wait, M<dx>,<dy> move from the press point,
+// D<ms> double-click time, G<px> drag threshold; checks: t<n> toggles, r<n> resets, c<n> click count,
 // C<0|1> captured, x<left>,<top> window corner.
 void play(ProbeSetup& s, const std::string& script) {
     std::istringstream in(script);
@@ -81,6 +81,7 @@ void play(ProbeSetup& s, const std::string& script) {
         case 'P': s.window.onLButtonDown(at); break;
         case 'R': s.window.onLButtonUp(at); break;
         case 'L': s.window.onCaptureLost(); break;
+        case 'U': s.window.onRButtonUp(at); break;
         case 'W': s.host.advance(static_cast<uint32_t>(a)); break;
         case 'M': s.window.onMouseMove({at.x + a, at.y + b}); break;
         case 'D': s.platform.system.doubleClickMs = static_cast<uint32_t>(a); break;
@@ -115,6 +116,7 @@ TEST(Gestures, Timelines) {
         {"moves and releases without a press", "M180,190 x100,100 R c-1 P R M180,190 x100,100 W2000 t0"},
         {"release whose press was not seen", "P R W100 R t1 W2000"},
         {"a lost capture ends the press, not as a click", "P R P L c-1 M20,0 x100,100 R W2000 t0 r0"},
+        {"the menu ends a press held through it", "P R P U C0 c-1 M20,0 x100,100 R W2000 t0 r0"},
     };
     for (const auto& [name, script] : table) {
         SCOPED_TRACE(name);
