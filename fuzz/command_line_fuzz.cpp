@@ -1,5 +1,6 @@
 // Feeds arbitrary arguments (the input split at zero bytes) to the command-line
-// parser: it answers every list, and what it accepts is inside the ranges.
+// parser: it answers every list, what it accepts is inside the ranges, and
+// what it refuses it can say in every language.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     }
     const CommandLine result = parseCommandLine(args);
     const bool accepted = result.action == CommandLine::Action::Run;
-    if (accepted != result.message.empty() || (result.start && !accepted)) std::abort();
+    for (const Catalogue& language : kCatalogues)
+        if (accepted != commandLineMessage(result, Texts(language)).console.empty()) std::abort();
+    if (result.start && !accepted) std::abort();
     if (const auto& start = result.start) {
         const bool inRange = start->clockTime
                                  ? start->seconds >= 0 && start->seconds < 86400 && start->seconds % 60 == 0

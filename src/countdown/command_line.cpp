@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "resources/command_line_texts.h"
 #include "countdown/timer_name.h"
 #include "resources/texts.h"
+#include "timekeeping/time_text.h"
 
 namespace {
 
@@ -50,26 +50,32 @@ std::optional<int64_t> clockForm(std::string_view text) {
 
 struct Unit {
     std::string_view letter;  // either case
-    std::string_view word;    // as in the program's own labels
+    TextId label;             // the label form whose unit word is taken too
     int64_t seconds;
 };
-constexpr std::array<Unit, 3> kUnits{{{"h", "時間", 3600}, {"m", "分", 60}, {"s", "秒", 1}}};
+constexpr std::array<Unit, 3> kUnits{{{"h", TextId::label_h, 3600}, {"m", TextId::label_m, 60}, {"s", TextId::label_s, 1}}};
 
-bool takeUnit(std::string_view& text, const Unit& unit) {
-    for (std::string_view spelling : {unit.word, unit.letter}) {
-        if (text.size() < spelling.size()) continue;
-        std::string_view head = text.substr(0, spelling.size());
-        const bool same = spelling.size() == 1 ? (head[0] | 0x20) == spelling[0] : head == spelling;
-        if (same) {
-            text.remove_prefix(spelling.size());
-            return true;
-        }
-    }
-    return false;
+bool takeSpelling(std::string_view& text, std::string_view spelling) {
+    if (spelling.empty() || text.size() < spelling.size()) return false;
+    const std::string_view head = text.substr(0, spelling.size());
+    const bool same = spelling.size() == 1 ? (head[0] | 0x20) == spelling[0] : head == spelling;
+    if (same) text.remove_prefix(spelling.size());
+    return same;
 }
 
-// "1h30m", "45s", "1時間30分10秒": numbers with units, hours before minutes
-// before seconds, each at most once.
+// The unit's words in every language (the longest first, "min" before "m"),
+// then its letter.
+bool takeUnit(std::string_view& text, const Unit& unit) {
+    std::vector<std::string> words;
+    for (const Catalogue& catalogue : kCatalogues) words.push_back(unitWord(Texts(catalogue)[unit.label]));
+    std::sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    for (const std::string& word : words)
+        if (takeSpelling(text, word)) return true;
+    return takeSpelling(text, unit.letter);
+}
+
+// "1h30m", "45s", "1時間30分10秒", "1h30min": numbers with units, hours before
+// minutes before seconds, each at most once.
 std::optional<int64_t> unitForm(std::string_view text) {
     if (text.empty()) return std::nullopt;
     int64_t total = 0;
@@ -99,31 +105,27 @@ std::optional<int32_t> clockTimeOf(std::string_view text) {
     return static_cast<int32_t>(*minutes * 60);
 }
 
-// One sentence a line, so that a long reason does not wrap in a box.
+// One sentence a line, so that a long reason does not wrap in a box: a line
+// ends after a full stop, "。" or ". ".
 std::string sentencesOnLines(std::string text) {
-    constexpr std::string_view kFullStop = "。";
-    for (std::size_t at = text.find(kFullStop); at != std::string::npos; at = text.find(kFullStop, at)) {
-        at += kFullStop.size();
-        if (at < text.size()) text.insert(at++, "\n");
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text.compare(at, 3, "。") == 0 && at + 3 < text.size()) text.insert(at += 3, "\n");
+        if (text.compare(at, 2, ". ") == 0) text[++at] = '\n';
     }
     return text;
 }
 
-CommandLine failure(std::string_view reason, std::string_view argument) {
+CommandLine failure(TextId reason, std::string_view argument) {
     CommandLine result;
     result.action = CommandLine::Action::Error;
-    const std::string refusal = std::string(kQuoteOpen) + std::string(argument) + std::string(kQuoteClose) +
-                                std::string(reason);
-    result.message = refusal + "\n\n" + std::string(kUsageText);
-    result.boxMessage = sentencesOnLines(refusal) + "\n\n" + std::string(kHelpHint);
+    result.refusal = reason;
+    result.refused = std::string(argument);
     return result;
 }
 
-CommandLine shown(CommandLine::Action action, std::string message, std::string_view boxMessage = {}) {
+CommandLine shown(CommandLine::Action action) {
     CommandLine result;
     result.action = action;
-    result.boxMessage = boxMessage.empty() ? message : std::string(boxMessage);
-    result.message = std::move(message);
     return result;
 }
 
@@ -139,9 +141,20 @@ bool isOption(std::string_view arg, std::string_view option) {
     return arg == option || (arg.starts_with(option) && arg.size() > option.size() && arg[option.size()] == '=');
 }
 
-}  // namespace
+// The first language built in that a --lang names, wherever it stands: it
+// also chooses the language of --help and of a refusal that comes first.
+std::optional<std::string> languageIn(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--name" || arg == "--at") ++i;  // their value is no option
+        if (!isOption(arg, "--lang")) continue;
+        const std::optional<std::string_view> language = optionValue(args, i, "--lang");
+        if (language && catalogueFor(*language)) return std::string(*language);
+    }
+    return std::nullopt;
+}
 
-CommandLine parseCommandLine(const std::vector<std::string>& args) {
+CommandLine parseArguments(const std::vector<std::string>& args) {
     CommandLine result;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -149,34 +162,65 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         std::string_view given = arg;  // the time as typed
         if (isOption(arg, "--name")) {
             const std::optional<std::string_view> name = optionValue(args, i, "--name");
-            if (!name) return failure(kMissingName, arg);
-            if (!isValidTimerName(*name)) return failure(kBadName, *name);
-            if (result.name) return failure(kMoreThanOneName, *name);
+            if (!name) return failure(TextId::args_missing_name, arg);
+            if (!isValidTimerName(*name)) return failure(TextId::args_bad_name, *name);
+            if (result.name) return failure(TextId::args_more_than_one_name, *name);
             result.name = std::string(*name);
             continue;
         }
-        if (arg == "--help" || arg == "-h") return shown(CommandLine::Action::Help, std::string(kUsageText), kUsageBoxText);
-        if (arg == "--version") {
-            return shown(CommandLine::Action::Version,
-                         std::string(kProductName) + std::string(kTooltipVersionPrefix) + std::string(kVersionString));
+        if (isOption(arg, "--lang")) {
+            const std::optional<std::string_view> language = optionValue(args, i, "--lang");
+            if (!language) return failure(TextId::args_missing_language, arg);
+            if (!catalogueFor(*language)) return failure(TextId::args_bad_language, *language);
+            if (result.language) return failure(TextId::args_more_than_one_language, *language);
+            result.language = std::string(*language);
+            continue;
         }
+        if (arg == "--help" || arg == "-h") return shown(CommandLine::Action::Help);
+        if (arg == "--version") return shown(CommandLine::Action::Version);
         if (isOption(arg, "--at")) {
             const std::optional<std::string_view> value = optionValue(args, i, "--at");
-            if (!value) return failure(kMissingClockTime, arg);
+            if (!value) return failure(TextId::args_missing_clock, arg);
             given = *value;
             const std::optional<int32_t> target = clockTimeOf(given);
-            if (!target) return failure(kBadClockTime, given);
+            if (!target) return failure(TextId::args_bad_clock, given);
             time = StartTime{*target, true};
         } else if (arg.starts_with("-") && !(arg.size() > 1 && isDigit(arg[1]))) {
-            return failure(kUnknownOption, arg);
+            return failure(TextId::args_unknown_option, arg);
         } else {
             const std::optional<int64_t> seconds = arg.starts_with("-") ? std::optional<int64_t>(0) : durationOf(arg);
-            if (!seconds) return failure(kBadDuration, arg);
-            if (*seconds < 1 || *seconds > kLongestStartSeconds) return failure(kDurationOutOfRange, arg);
+            if (!seconds) return failure(TextId::args_bad_duration, arg);
+            if (*seconds < 1 || *seconds > kLongestStartSeconds) return failure(TextId::args_out_of_range, arg);
             time = StartTime{static_cast<int32_t>(*seconds), false};
         }
-        if (result.start) return failure(kMoreThanOneTime, given);
+        if (result.start) return failure(TextId::args_more_than_one_time, given);
         result.start = time;
     }
     return result;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CommandLine result = parseArguments(args);
+    if (!result.language) result.language = languageIn(args);
+    return result;
+}
+
+CommandLineMessage commandLineMessage(const CommandLine& line, const Texts& texts) {
+    const std::string usage(texts[TextId::args_usage]);
+    switch (line.action) {
+    case CommandLine::Action::Help: return {usage, std::string(texts[TextId::args_usage_box])};
+    case CommandLine::Action::Version: {
+        const std::string version =
+            texts.format(TextId::product_version_line, {texts[TextId::product_name], kVersionString});
+        return {version, version};
+    }
+    case CommandLine::Action::Error: {
+        const std::string refusal = texts.format(line.refusal, {line.refused, languageList()});
+        return {refusal + "\n\n" + usage, sentencesOnLines(refusal) + "\n\n" + std::string(texts[TextId::args_help_hint])};
+    }
+    case CommandLine::Action::Run: break;
+    }
+    return {};
 }

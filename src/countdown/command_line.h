@@ -1,14 +1,17 @@
 // The program's arguments: an optional time to start with ("25", "1:30:00",
-// "4:30", "1h30m", "1時間30分", "--at 15:30") and a timer's name ("--name
-// tea"), or --help / --version. One pure
-// function from the argument list to what the program does; each backend
-// only hands over its arguments and shows the message.
+// "4:30", "1h30m", a label such as "1 h 30 min" without its spaces, "--at
+// 15:30"), a timer's name ("--name tea") and a language ("--lang en"), or
+// --help / --version. One pure function from the argument list to what the
+// program does, and one from that to what it says in the chosen language;
+// each backend only hands over its arguments and shows the message.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "resources/catalogue.h"
 
 // A time given on the command line, applied as the set-time dialog's OK is.
 struct StartTime {
@@ -23,8 +26,10 @@ struct CommandLine {
     Action action = Action::Run;
     std::optional<StartTime> start;  // Run only
     std::optional<std::string> name;  // Run only: a named timer
-    std::string message;             // Help, Version, Error: the text to show (UTF-8)
-    std::string boxMessage;          // the same for a message box: short lines, no table
+    std::optional<std::string> language;  // a language built in, from --lang
+    // Error: why, and the argument refused.
+    TextId refusal = TextId::args_bad_duration;
+    std::string refused;
 
     // 0, or 2 for an error.
     int exitStatus() const { return action == Action::Error ? 2 : 0; }
@@ -35,3 +40,11 @@ inline constexpr int32_t kLongestStartSeconds = 359999;
 
 // `args` without the program's own name.
 CommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// What Help, Version and Error say (UTF-8): on the console, and in a message
+// box (short lines, no table).
+struct CommandLineMessage {
+    std::string console;
+    std::string box;
+};
+CommandLineMessage commandLineMessage(const CommandLine& line, const Texts& texts);

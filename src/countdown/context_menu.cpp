@@ -37,7 +37,8 @@ void removeCommand(std::vector<MenuItem>& items, uint32_t id) {
 
 MenuModel CountdownWindow::buildContextMenu() const {
     const auto& options = static_cast<const CountdownSettings&>(*settings_);
-    MenuModel menu = loadContextMenu();
+    const Texts& texts = services().texts;
+    MenuModel menu = loadContextMenu(texts);
 
     checkCommand(menu, kCmdTopmost, options.topmost);
     checkCommand(menu, kCmdUnderline, options.underline);
@@ -46,7 +47,7 @@ MenuModel CountdownWindow::buildContextMenu() const {
     checkCommand(menu, kCmdAutoStart, options.autoStart);
 
     if (MenuItem* startStop = findCommand(menu.items, kCmdStartStop))
-        startStop->caption = std::string(displayState().running ? kStopLabel : kStartLabel);
+        startStop->caption = std::string(texts[displayState().running ? TextId::menu_stop : TextId::menu_start]);
 
     for (uint32_t id : menuIds_) removeCommand(menu.items, id);
 
@@ -56,7 +57,7 @@ MenuModel CountdownWindow::buildContextMenu() const {
     for (std::size_t i = 0; i < shown; ++i) {
         MenuItem item;
         item.id = menuIds_[i];
-        item.caption = durationLabel(registeredDuration(options.registeredTimes[i]));
+        item.caption = durationLabel(registeredDuration(options.registeredTimes[i]), texts);
         menu.items.insert(menu.items.begin() + static_cast<std::ptrdiff_t>(i), std::move(item));
     }
     return menu;

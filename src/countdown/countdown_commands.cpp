@@ -7,7 +7,6 @@
 #include "countdown/forwarded_time.h"
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
-#include "resources/menu_resource.h"
 #include "timekeeping/time_text.h"
 
 namespace {
@@ -59,7 +58,7 @@ void CountdownWindow::onCommand(uint32_t id) {
 }
 
 void CountdownWindow::runSetTimeCommand() {
-    SetTimeDialog dialog(services().messages, services().clock);
+    SetTimeDialog dialog(services().messages, services().clock, services().texts);
     // The full duration, not what is left of it.
     dialog.setDuration(countdown().duration());
     if (services().dialogs.runSetTime(dialog) != kDialogOk) return;
@@ -78,7 +77,7 @@ void CountdownWindow::applyStartTime() {
 }
 
 void CountdownWindow::runRegisterTimesCommand() {
-    RegisteredTimesDialog dialog(services().dialogs, services().messages, services().clock);
+    RegisteredTimesDialog dialog(services().dialogs, services().messages, services().clock, services().texts);
     dialog.setMaxCount(static_cast<int32_t>(CountdownSettings::kMaxRegisteredTimes));
     dialog.setTimes(countdownSettings().registeredTimes);
     if (services().dialogs.runRegisteredTimes(dialog) != kDialogOk) return;
@@ -87,12 +86,14 @@ void CountdownWindow::runRegisterTimesCommand() {
 }
 
 void CountdownWindow::runHelpCommand() {
-    const std::string path = shippedFile(std::string(kHelpFileName));
+    // The Readme in the user's language.
+    const std::string file(services().texts[TextId::help_file]);
+    const std::string path = shippedFile(file);
     if (services().files.exists(path)) {
         services().shell.open(path);
         return;
     }
-    services().messages.show(std::string(kHelpFileName) + std::string(kNotFoundSuffix), productName(),
+    services().messages.show(services().texts.format(TextId::help_not_found, {file}), productName(),
                              kMbOk | kMbIconExclamation);
 }
 

@@ -43,7 +43,7 @@ std::unique_ptr<DisplayState> CountdownWindow::createDisplayState() { return std
 
 int32_t CountdownWindow::timeFormatMode() const { return kClockFormatMode; }
 
-std::string CountdownWindow::productName() const { return std::string(kProductName); }
+std::string CountdownWindow::productName() const { return std::string(services().texts[TextId::product_name]); }
 
 std::string CountdownWindow::versionString() const { return std::string(kVersionString); }
 

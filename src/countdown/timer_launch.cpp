@@ -1,10 +1,9 @@
 #include "countdown/timer_launch.h"
 
 #include "countdown/forwarded_time.h"
-#include "resources/several_timers_texts.h"
 
 TimerLaunch launchTimer(TimerInstances& instances, const std::string& mainPath, const std::optional<std::string>& name,
-                        const std::optional<StartTime>& time) {
+                        const std::optional<StartTime>& time, const Texts& texts) {
     TimerLaunch launch;
     for (int attempt = 0; attempt < kForwardAttempts; ++attempt) {
         launch.slot = claimSlot(instances, mainPath, name);
@@ -16,7 +15,6 @@ TimerLaunch launchTimer(TimerInstances& instances, const std::string& mainPath, 
         }
     }
     launch.outcome = TimerLaunch::Outcome::Failed;
-    launch.message = name ? std::string(kNameOpen) + *name + std::string(kNameClose) + std::string(kNamedTimerUnreachable)
-                          : std::string(kTooManyTimers);
+    launch.message = name ? texts.format(TextId::timers_unreachable, {*name}) : std::string(texts[TextId::timers_too_many]);
     return launch;
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "countdown/command_line.h"
+#include "resources/catalogue.h"
 #include "platform/timer_instances.h"
 #include "settings/timer_slot.h"
 
@@ -23,4 +24,4 @@ struct TimerLaunch {
 inline constexpr int kForwardAttempts = 3;
 
 TimerLaunch launchTimer(TimerInstances& instances, const std::string& mainPath, const std::optional<std::string>& name,
-                        const std::optional<StartTime>& time);
+                        const std::optional<StartTime>& time, const Texts& texts);

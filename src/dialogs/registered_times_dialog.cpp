@@ -16,14 +16,11 @@ namespace {
 
 constexpr int32_t kAddPrefillSeconds = 180;
 
-std::string labelOf(uint32_t seconds) { return durationLabel(registeredDuration(seconds)); }
-
-uint32_t secondsOfLabel(const std::string& label) { return static_cast<uint32_t>(parseDurationLabel(label)); }
-
 }  // namespace
 
-RegisteredTimesDialog::RegisteredTimesDialog(DialogRunner& runner, MessageBoxes& messages, const LocalClock& clock)
-    : runner_(runner), messages_(messages), clock_(clock) {}
+RegisteredTimesDialog::RegisteredTimesDialog(DialogRunner& runner, MessageBoxes& messages, const LocalClock& clock,
+                                             const Texts& texts)
+    : runner_(runner), messages_(messages), clock_(clock), texts_(texts) {}
 
 void RegisteredTimesDialog::setTimes(const std::vector<uint32_t>& times) {
     times_.insert(times_.end(), times.begin(), times.end());
@@ -31,7 +28,7 @@ void RegisteredTimesDialog::setTimes(const std::vector<uint32_t>& times) {
 
 bool RegisteredTimesDialog::onInitDialog(RegisteredTimesControls& controls) {
     controls_ = &controls;
-    for (uint32_t seconds : times_) controls.list.addString(labelOf(seconds));
+    for (uint32_t seconds : times_) controls.list.addString(durationLabel(registeredDuration(seconds), texts_), seconds);
     if (controls.list.count() > 0) controls.list.setCurrentSelection(0);
     updateButtons();
     return true;
@@ -42,7 +39,7 @@ void RegisteredTimesDialog::onAdd() {
     const std::optional<int32_t> added = askDuration(kAddPrefillSeconds);
     if (!added) return;
     ListBox& list = controls_->list;
-    list.addString(durationLabel(*added));
+    list.addString(durationLabel(*added, texts_), static_cast<uint32_t>(*added));
     list.setCurrentSelection(list.count() - 1);
     updateButtons();
 }
@@ -51,10 +48,10 @@ void RegisteredTimesDialog::onEdit() {
     const std::optional<int> index = selection();
     if (!index) return;
     ListBox& list = controls_->list;
-    const std::optional<int32_t> edited = askDuration(parseDurationLabel(list.text(*index)));
+    const std::optional<int32_t> edited = askDuration(registeredDuration(list.data(*index)));
     if (!edited) return;
     list.deleteString(*index);
-    list.insertString(*index, durationLabel(*edited));
+    list.insertString(*index, durationLabel(*edited, texts_), static_cast<uint32_t>(*edited));
     list.setCurrentSelection(*index);
     updateButtons();
 }
@@ -75,17 +72,11 @@ void RegisteredTimesDialog::onSelectionChange() {
 
 void RegisteredTimesDialog::onOk() {
     if (controls_ == nullptr) return;
+    // Each entry keeps its seconds, so a time above the label range (a
+    // hand-edited file) keeps its bytes until it is edited.
     const ListBox& list = controls_->list;
-    std::vector<std::string> labels;
-    for (int i = 0; i < list.count(); ++i) labels.push_back(list.text(i));
-    // An untouched list keeps its values as they were, so a time above the
-    // label range (a hand-edited file) keeps its bytes until it is edited.
-    std::vector<std::string> given;
-    for (uint32_t seconds : times_) given.push_back(labelOf(seconds));
-    if (labels != given) {
-        times_.clear();
-        for (const std::string& label : labels) times_.push_back(secondsOfLabel(label));
-    }
+    times_.clear();
+    for (int i = 0; i < list.count(); ++i) times_.push_back(list.data(i));
     end(kDialogOk);
 }
 
@@ -108,7 +99,7 @@ void RegisteredTimesDialog::updateButtons() {
 }
 
 std::optional<int32_t> RegisteredTimesDialog::askDuration(int32_t prefill) {
-    SetTimeDialog dialog(messages_, clock_);
+    SetTimeDialog dialog(messages_, clock_, texts_);
     dialog.disableClockTime();
     dialog.setDuration(prefill);
     if (runner_.runSetTime(dialog) != kDialogOk) return std::nullopt;

@@ -1,5 +1,6 @@
 // The registered-times dialog (template 136): edits up to maxCount durations
-// as labels in an unsorted list box; Add and Edit open the set-time dialog.
+// as labels in an unsorted list box, each entry's seconds kept beside it;
+// Add and Edit open the set-time dialog.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include "platform/dialog_runner.h"
 #include "platform/local_clock.h"
 #include "platform/message_box.h"
+#include "resources/catalogue.h"
 
 struct RegisteredTimesControls {
     ListBox& list;       // id 1011
@@ -27,7 +29,7 @@ public:
     static constexpr int kDeleteId = 1009;
     static constexpr int kEditId = 1010;
 
-    RegisteredTimesDialog(DialogRunner& runner, MessageBoxes& messages, const LocalClock& clock);
+    RegisteredTimesDialog(DialogRunner& runner, MessageBoxes& messages, const LocalClock& clock, const Texts& texts);
 
     void setMaxCount(int32_t count) { maxCount_ = count; }
     void setTimes(const std::vector<uint32_t>& times);
@@ -52,6 +54,7 @@ private:
     DialogRunner& runner_;
     MessageBoxes& messages_;
     const LocalClock& clock_;
+    Texts texts_;
     RegisteredTimesControls* controls_ = nullptr;
     int32_t maxCount_ = 0;
     std::vector<uint32_t> times_;

@@ -27,7 +27,8 @@ TimeOfDay shownTimeOf(int32_t hours, int32_t minutes, int32_t seconds) {
 
 }  // namespace
 
-SetTimeDialog::SetTimeDialog(MessageBoxes& messages, const LocalClock& clock) : messages_(messages), clock_(clock) {}
+SetTimeDialog::SetTimeDialog(MessageBoxes& messages, const LocalClock& clock, const Texts& texts)
+    : messages_(messages), clock_(clock), texts_(texts) {}
 
 void SetTimeDialog::setDuration(int32_t seconds) {
     hours_ = hoursOf(seconds);
@@ -67,7 +68,7 @@ void SetTimeDialog::onOk() {
     if (value.hour == 0 && value.minute == 0 && value.second == 0) {
         // Refused: the members keep the remembered duration, so unticking the
         // box after a refused clock time still brings back what was typed.
-        messages_.show(dialog_texts::kZeroDurationMessage, std::nullopt, kMbOk);
+        messages_.show(std::string(texts_[TextId::set_time_zero]), std::nullopt, kMbOk);
         return;
     }
     clockTimeMode_ = clockTime;
@@ -87,10 +88,10 @@ bool SetTimeDialog::checkBoxTicked() const { return clockTimeAllowed_ && control
 void SetTimeDialog::applyMode() {
     if (clockTimeMode_) {
         controls_->time.setTime(clock_.now());
-        controls_->time.setFormat(dialog_texts::kClockTimeFormat);
+        controls_->time.setFormat(std::string(texts_[TextId::set_time_clock_format]));
     } else {
         controls_->time.setTime(shownTimeOf(hours_, minutes_, seconds_));
-        controls_->time.setFormat(dialog_texts::kDurationFormat);
+        controls_->time.setFormat(std::string(texts_[TextId::set_time_duration_format]));
     }
 }
 

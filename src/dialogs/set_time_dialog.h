@@ -7,6 +7,7 @@
 #include "platform/dialog_controls.h"
 #include "platform/local_clock.h"
 #include "platform/message_box.h"
+#include "resources/catalogue.h"
 
 struct SetTimeControls {
     TimeControl& time;     // id 1007
@@ -20,7 +21,7 @@ public:
     static constexpr int kCheckBoxId = 1004;
     static constexpr int kTimeControlId = 1007;
 
-    SetTimeDialog(MessageBoxes& messages, const LocalClock& clock);
+    SetTimeDialog(MessageBoxes& messages, const LocalClock& clock, const Texts& texts);
 
     void setDuration(int32_t seconds);
     void disableClockTime();
@@ -42,6 +43,7 @@ private:
 
     MessageBoxes& messages_;
     const LocalClock& clock_;
+    Texts texts_;
     SetTimeControls* controls_ = nullptr;
     int32_t hours_ = 0;
     int32_t minutes_ = 0;

@@ -2,12 +2,13 @@
 // A backend binds them to real controls; tests bind them to fakes.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/local_clock.h"
 
 // Date-time picker in time mode: shows hours, minutes, seconds of its value in
-// the given display format ("HH時間mm分ss秒" or "HH時mm分").
+// the given display format ("HH' h 'mm' min 'ss' s'", "HH:mm").
 class TimeControl {
 public:
     virtual ~TimeControl() = default;
@@ -29,15 +30,17 @@ public:
     virtual void setEnabled(bool enabled) = 0;
 };
 
-// Unsorted single-selection list box of UTF-8 strings.
+// Unsorted single-selection list box of UTF-8 strings, each with a number
+// kept beside it (its item data), so nothing depends on reading text back.
 class ListBox {
 public:
     virtual ~ListBox() = default;
     virtual int count() const = 0;
-    virtual void addString(const std::string& text) = 0;
-    virtual void insertString(int index, const std::string& text) = 0;
+    virtual void addString(const std::string& text, uint32_t data) = 0;
+    virtual void insertString(int index, const std::string& text, uint32_t data) = 0;
     virtual void deleteString(int index) = 0;
     virtual std::string text(int index) const = 0;
+    virtual uint32_t data(int index) const = 0;
     virtual int currentSelection() const = 0;  // -1: none
     virtual void setCurrentSelection(int index) = 0;
 };

@@ -18,6 +18,10 @@ struct FileRead {
     std::vector<uint8_t> bytes;  // when Read
 };
 
+// No file of the program comes near this size; a longer one (a mistake, or
+// another program's file) reads as Unreadable instead of filling the memory.
+inline constexpr std::size_t kLargestFileBytes = std::size_t{1} << 20;
+
 class FileStore {
 public:
     virtual ~FileStore() = default;

@@ -16,6 +16,7 @@
 #include "platform/text_measurer.h"
 #include "platform/timer_instances.h"
 #include "platform/tick_source.h"
+#include "resources/catalogue.h"
 
 struct Services {
     const TickSource& ticks;
@@ -36,4 +37,5 @@ struct Services {
     // A further timer with no file of its own starts from this one's font,
     // colours and presets (the main file); empty for the main timer.
     std::string startingSettingsPath;
+    Texts texts;  // the language chosen at start
 };

@@ -103,6 +103,10 @@ public:
             if (n < 0) result = {FileRead::Status::Unreadable, {}};
             if (n <= 0) break;
             result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+            if (result.bytes.size() > kLargestFileBytes) {
+                result = {FileRead::Status::Unreadable, {}};
+                break;
+            }
         }
         ::close(fd);
         return result;

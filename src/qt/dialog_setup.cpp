@@ -13,10 +13,15 @@ QString& iconFile() {
     return path;
 }
 
+QString& dialogLanguage() {
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
 void installQtTranslation() {
+    if (dialogLanguage() == u"en") return;
     auto* translator = new QTranslator(qApp);
-    // The interface is Japanese whatever the locale.
-    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_") + dialogLanguage(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
@@ -25,6 +30,8 @@ void installQtTranslation() {
 }  // namespace
 
 void setApplicationIconFile(const QString& path) { iconFile() = path; }
+
+void setDialogLanguage(const QString& language) { dialogLanguage() = language; }
 
 void prepareForDialogs() {
     static bool done = false;

@@ -13,9 +13,7 @@
 
 namespace {
 
-const QString kFontTitle = QString::fromUtf8("フォント");
-const QString kTextColorTitle = QString::fromUtf8("文字の色");
-const QString kBackColorTitle = QString::fromUtf8("色の設定");
+QString title(const Texts& texts, TextId id) { return QString::fromUtf8(texts[id].data(), qsizetype(texts[id].size())); }
 
 // The font as the dialog lists it: the face actually used (a substitute for
 // a Windows face) and the size in points.
@@ -38,21 +36,23 @@ std::optional<FontChoice> QtCommonDialogs::chooseFont(const LogFont& initial, Co
     prepareForDialogs();
     const double dpiY = screenDpiY();
     QFontDialog dialog(dialogFont(initial, dpiY), QApplication::activeWindow());
-    dialog.setWindowTitle(kFontTitle);
+    dialog.setWindowTitle(title(texts_, TextId::font_dialog_title));
     // What the dialog's lists made of the initial font: a face without bold
     // shows its regular style.
     const LogFont shown = logFontFromFont(dialog.currentFont(), initial, dpiY);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     FontChoice choice{logFontFromFont(dialog.selectedFont(), initial, dpiY), initialColor, shown};
     // The text colour comes next; cancelling it keeps the colour as it was.
-    const QColor color = QColorDialog::getColor(toQColor(initialColor), QApplication::activeWindow(), kTextColorTitle);
+    const QColor color = QColorDialog::getColor(toQColor(initialColor), QApplication::activeWindow(),
+                                                title(texts_, TextId::color_dialog_text_title));
     if (color.isValid()) choice.color = toColorRef(color);
     return choice;
 }
 
 std::optional<ColorRef> QtCommonDialogs::chooseColor(ColorRef initial) {
     prepareForDialogs();
-    const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow(), kBackColorTitle);
+    const QColor color = QColorDialog::getColor(toQColor(initial), QApplication::activeWindow(),
+                                                title(texts_, TextId::color_dialog_back_title));
     if (!color.isValid()) return std::nullopt;
     return toColorRef(color);
 }

@@ -23,14 +23,24 @@ TimeOfDay QtTimeControl::time() const {
     return TimeOfDay{t.hour(), t.minute(), t.second()};
 }
 
-void QtListBox::addString(const std::string& text) {
-    const QSignalBlocker block(list_);
-    list_.addItem(QString::fromStdString(text));
+namespace {
+
+QListWidgetItem* itemOf(const std::string& text, uint32_t data) {
+    auto* item = new QListWidgetItem(QString::fromStdString(text));
+    item->setData(Qt::UserRole, QVariant::fromValue(data));
+    return item;
 }
 
-void QtListBox::insertString(int index, const std::string& text) {
+}  // namespace
+
+void QtListBox::addString(const std::string& text, uint32_t data) {
     const QSignalBlocker block(list_);
-    list_.insertItem(index < 0 ? list_.count() : std::min(index, list_.count()), QString::fromStdString(text));
+    list_.addItem(itemOf(text, data));
+}
+
+void QtListBox::insertString(int index, const std::string& text, uint32_t data) {
+    const QSignalBlocker block(list_);
+    list_.insertItem(index < 0 ? list_.count() : std::min(index, list_.count()), itemOf(text, data));
 }
 
 void QtListBox::deleteString(int index) {
@@ -45,6 +55,11 @@ void QtListBox::deleteString(int index) {
 std::string QtListBox::text(int index) const {
     const QListWidgetItem* item = list_.item(index);
     return item ? item->text().toStdString() : std::string();
+}
+
+uint32_t QtListBox::data(int index) const {
+    const QListWidgetItem* item = list_.item(index);
+    return item ? item->data(Qt::UserRole).value<uint32_t>() : 0;
 }
 
 int QtListBox::currentSelection() const {

@@ -45,10 +45,11 @@ class QtListBox final : public ListBox {
 public:
     explicit QtListBox(QListWidget& list) : list_(list) {}
     int count() const override { return list_.count(); }
-    void addString(const std::string& text) override;
-    void insertString(int index, const std::string& text) override;
+    void addString(const std::string& text, uint32_t data) override;
+    void insertString(int index, const std::string& text, uint32_t data) override;
     void deleteString(int index) override;
     std::string text(int index) const override;
+    uint32_t data(int index) const override;
     int currentSelection() const override;
     void setCurrentSelection(int index) override;
 

@@ -10,7 +10,7 @@
 namespace dt = dialog_texts;
 
 int QtDialogRunner::runSetTime(SetTimeDialog& core) {
-    TemplateDialog dialog(dt::kSetTimeDialog, dt::kSetTimeControls, QApplication::activeWindow());
+    TemplateDialog dialog(dt::kSetTimeDialog, dt::kSetTimeControls, texts_, QApplication::activeWindow());
     QtTimeControl time(dialog.control<QTimeEdit>(SetTimeDialog::kTimeControlId));
     QCheckBox& checkBox = dialog.control<QCheckBox>(SetTimeDialog::kCheckBoxId);
     QtCheckBox clockTime(checkBox);
@@ -29,7 +29,7 @@ int QtDialogRunner::runSetTime(SetTimeDialog& core) {
 }
 
 int QtDialogRunner::runRegisteredTimes(RegisteredTimesDialog& core) {
-    TemplateDialog dialog(dt::kRegisteredTimesDialog, dt::kRegisteredTimesControls, QApplication::activeWindow());
+    TemplateDialog dialog(dt::kRegisteredTimesDialog, dt::kRegisteredTimesControls, texts_, QApplication::activeWindow());
     QListWidget& listWidget = dialog.control<QListWidget>(RegisteredTimesDialog::kListId);
     QtListBox list(listWidget);
     QtPushButton add(dialog.control<QPushButton>(RegisteredTimesDialog::kAddId));

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "countdown/command_line.h"
+#include "countdown/program_start.h"
 #include "countdown/timer_app.h"
 #include "countdown/timer_launch.h"
 #include "platform/executable_path.h"
@@ -16,6 +16,8 @@
 #include "qt/qt_modal_runner.h"
 #include "qt/qt_services.h"
 #include "qt/settings_location.h"
+#include "qt/system_language.h"
+#include "settings/window_settings.h"
 
 #ifndef QUILLASTOR_DATA_DIR
 #define QUILLASTOR_DATA_DIR "../share/quillastor-timer"
@@ -28,18 +30,25 @@ namespace {
 
 // Help and version go to standard output, a refusal to standard error; no
 // window opens and the settings file is not touched.
-int answer(const CommandLine& command) {
+int answer(const CommandLine& command, const Texts& texts) {
     std::FILE* out = command.action == CommandLine::Action::Error ? stderr : stdout;
-    std::fputs(command.message.c_str(), out);
-    if (!command.message.empty() && command.message.back() != '\n') std::fputc('\n', out);
+    const std::string message = commandLineMessage(command, texts).console;
+    std::fputs(message.c_str(), out);
+    if (!message.empty() && message.back() != '\n') std::fputc('\n', out);
     return command.exitStatus();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine command = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (command.action != CommandLine::Action::Run) return answer(command);
+    const std::string exe = executablePath();
+    const std::string userFolder = userSettingsFolder();
+    ProgramOptions options(systemFileStore(), {folderAndName(settingsFilePath(exe)).first, userFolder},
+                           folderAndName(optionsFilePath(exe)).second);
+    const ProgramStart start = startProgram(std::vector<std::string>(argv + 1, argv + argc), options, systemUiLanguages());
+    for (const std::string& warning : start.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
+    const CommandLine& command = start.line;
+    if (command.action != CommandLine::Action::Run) return answer(command, start.texts);
 
     const std::string platform = chooseQtPlatform(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"));
     if (!platform.empty()) setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
@@ -50,12 +59,13 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     installJapaneseFaceSubstitutes();
 
-    const std::string exe = executablePath();
     const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
     setApplicationIconFile(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png"));
-    QtPlatform platformServices(exe, userConfigHome(), dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR));
+    setDialogLanguage(QString::fromUtf8(start.texts.language().data(), qsizetype(start.texts.language().size())));
+    QtPlatform platformServices(exe, userFolder, dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR), start.texts);
     Services& services = platformServices.services;
-    const TimerLaunch launch = launchTimer(platformServices.instances, services.settingsPath, command.name, command.start);
+    const TimerLaunch launch =
+        launchTimer(platformServices.instances, services.settingsPath, command.name, command.start, start.texts);
     if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
     if (launch.outcome == TimerLaunch::Outcome::Failed) {
         std::fprintf(stderr, "%s\n", launch.message.c_str());

@@ -19,10 +19,11 @@ std::vector<std::string> soundModuleDirs(const std::string& executablePath, cons
             QDir::cleanPath(dir.filePath(QString::fromStdString(installedModuleDir))).toStdString()};
 }
 
-QtPlatform::QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
-                       std::vector<std::string> moduleDirs)
+QtPlatform::QtPlatform(const std::string& executablePath, const std::string& userFolder, const std::string& dataDir,
+                       std::vector<std::string> moduleDirs, const Texts& texts)
     : sound({dataDir}, std::move(moduleDirs)),
-      services{systemTickSource(), system,  text,     clock,         sound,
-               shell,              systemFileStore(), messages, commonDialogs, menus,
-               dialogs,            instances, settingsFilePath(executablePath), dataDir,
-               QDir(QString::fromStdString(configHome)).filePath("QuillastorTimer").toStdString(), {}} {}
+      commonDialogs(texts),
+      dialogs(texts),
+      services{systemTickSource(), system,    text,     clock,         sound,    shell,
+               systemFileStore(),  messages,  commonDialogs, menus,     dialogs,  instances,
+               settingsFilePath(executablePath), dataDir, userFolder, {}, texts} {}

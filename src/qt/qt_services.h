@@ -17,10 +17,11 @@
 #include "platform/services.h"
 
 struct QtPlatform {
-    // `configHome` holds the user's settings folder; `dataDir` the shipped
-    // files (sound, help); `moduleDirs` are searched for the sound module.
-    QtPlatform(const std::string& executablePath, const std::string& configHome, const std::string& dataDir,
-               std::vector<std::string> moduleDirs);
+    // `userFolder` is the user's settings folder; `dataDir` the shipped
+    // files (sound, help); `moduleDirs` are searched for the sound module;
+    // `texts` the language chosen at start.
+    QtPlatform(const std::string& executablePath, const std::string& userFolder, const std::string& dataDir,
+               std::vector<std::string> moduleDirs, const Texts& texts);
 
     QtSystemValues system;
     QtTextMeasurer text;

@@ -7,3 +7,7 @@ std::string userConfigHome() {
     if (QDir::isAbsolutePath(configHome)) return configHome.toStdString();
     return QDir(QDir::homePath()).filePath(".config").toStdString();
 }
+
+std::string userSettingsFolder() {
+    return QDir(QString::fromStdString(userConfigHome())).filePath("QuillastorTimer").toStdString();
+}

@@ -1,17 +1,21 @@
-// Texts and layouts of the two time dialogs: the set-time dialog (template
-// 137) and the registered-times dialog (template 136). The backends build
-// their real dialogs from these tables; the core dialog classes use the texts.
+// Layouts of the two time dialogs, with their texts' identifiers in the
+// catalogue: the set-time dialog (template 137) and the registered-times
+// dialog (template 136). The backends build their real dialogs from these
+// tables at run time, in the chosen language, widened where its texts need
+// more room (dialogs/dialog_fit.h).
 //
 // Rectangles are in dialog units (x, y, width, height). Styles carry the
 // Win32 bit values so the Win32 backend can build an in-memory template
 // as they stand; other backends read `kind` and the flag helpers below.
 // Controls are listed in template order, which is also the tab order and the
 // Z order (first on top; the group frames come last so they sit underneath).
-// All texts are UTF-8.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
+
+#include "resources/catalogue.h"
 
 namespace dialog_texts {
 
@@ -72,7 +76,7 @@ struct ControlLayout {
     const char* windowClass;
     uint32_t style;
     uint32_t exStyle;
-    const char* text;  // empty when the control has none
+    std::optional<TextId> text;
     DialogUnitRect rect;
 };
 
@@ -80,7 +84,7 @@ inline constexpr bool hasStyle(const ControlLayout& c, uint32_t bits) { return (
 
 struct DialogLayout {
     int templateId;
-    const char* caption;
+    TextId caption;
     const char* fontFace;
     int fontPoints;
     uint32_t style;
@@ -92,89 +96,71 @@ inline constexpr int kFontPoints = 9;
 inline constexpr uint32_t kDialogStyle = style::kPopup | style::kCaption | style::kSysMenu | style::kModalFrame;
 inline constexpr uint32_t kChildStyle = style::kChild | style::kVisible;
 
-// Shared button texts.
-inline constexpr const char* kOkText = "OK";
-inline constexpr const char* kCancelText = "ｷｬﾝｾﾙ";
-
 // ---- Set-time dialog (137) ----
-inline constexpr const char* kSetTimeCaption = "カウントダウン時間を設定";
-inline constexpr const char* kClockTimeCheckText = "指定した時刻までの時間を設定";
-inline constexpr const char* kDurationFormat = "HH時間mm分ss秒";
-inline constexpr const char* kClockTimeFormat = "HH時mm分";
-inline constexpr const char* kZeroDurationMessage = "1秒以上の値を指定してください。";
-
-inline constexpr DialogLayout kSetTimeDialog{137, kSetTimeCaption, kFontFace, kFontPoints, kDialogStyle, {0, 0, 133, 79}};
+inline constexpr DialogLayout kSetTimeDialog{
+    137, TextId::set_time_caption, kFontFace, kFontPoints, kDialogStyle, {0, 0, 133, 79}};
 
 inline constexpr ControlLayout kSetTimeCheckBox{
     1004, ControlKind::CheckBox, kButtonClass,
     kChildStyle | style::kAutoCheckBox | style::kTabStop, style::kExTransparent,
-    kClockTimeCheckText, {12, 13, 105, 10}};
+    TextId::set_time_clock_time, {12, 13, 105, 10}};
 inline constexpr ControlLayout kSetTimePicker{
     1007, ControlKind::TimePicker, kTimePickerClass,
     kChildStyle | style::kTimeFormat | style::kTabStop, 0,
-    "", {12, 29, 71, 15}};
+    std::nullopt, {12, 29, 71, 15}};
 inline constexpr ControlLayout kSetTimeOk{
     kIdOk, ControlKind::DefaultPushButton, kButtonClass,
     kChildStyle | style::kDefPushButton | style::kTabStop, 0,
-    kOkText, {7, 58, 50, 14}};
+    TextId::dialog_ok, {7, 58, 50, 14}};
 inline constexpr ControlLayout kSetTimeCancel{
     kIdCancel, ControlKind::PushButton, kButtonClass,
     kChildStyle | style::kPushButton | style::kTabStop, 0,
-    kCancelText, {76, 58, 50, 14}};
+    TextId::dialog_cancel, {76, 58, 50, 14}};
 inline constexpr ControlLayout kSetTimeFrame{
     kIdStatic, ControlKind::GroupBox, kButtonClass,
     kChildStyle | style::kGroupBox, 0,
-    "", {7, 1, 119, 52}};
+    std::nullopt, {7, 1, 119, 52}};
 
 inline constexpr std::array<ControlLayout, 5> kSetTimeControls{
     kSetTimeCheckBox, kSetTimePicker, kSetTimeOk, kSetTimeCancel, kSetTimeFrame};
 
 // ---- Registered-times dialog (136) ----
-inline constexpr const char* kRegisteredTimesCaption = "カウントダウン時間を登録";
-inline constexpr const char* kAddText = "追加...";
-inline constexpr const char* kEditText = "編集...";
-inline constexpr const char* kDeleteText = "削除";
-inline constexpr const char* kRegisteredTimesExplanation =
-    "よく使う時間を５件まで登録できます。\n"
-    "登録した時間は、右クリックで表示される\n"
-    "ポップアップメニューから選択します。";
-
 inline constexpr DialogLayout kRegisteredTimesDialog{
-    136, kRegisteredTimesCaption, kFontFace, kFontPoints, kDialogStyle, {0, 0, 141, 141}};
+    136, TextId::registered_caption, kFontFace, kFontPoints, kDialogStyle, {0, 0, 141, 141}};
 
 inline constexpr ControlLayout kRegisteredTimesList{
     1011, ControlKind::ListBox, kListBoxClass,
     kChildStyle | style::kBorder | style::kVScroll | style::kListNotify | style::kListNoIntegralHeight |
         style::kTabStop,
-    0, "", {13, 45, 63, 60}};
+    0, std::nullopt, {13, 45, 63, 60}};
 inline constexpr ControlLayout kRegisteredTimesAdd{
     1008, ControlKind::PushButton, kButtonClass,
     kChildStyle | style::kPushButton | style::kTabStop, 0,
-    kAddText, {79, 45, 50, 14}};
+    TextId::registered_add, {79, 45, 50, 14}};
 inline constexpr ControlLayout kRegisteredTimesEdit{
     1010, ControlKind::PushButton, kButtonClass,
     kChildStyle | style::kPushButton | style::kTabStop, 0,
-    kEditText, {79, 61, 50, 14}};
+    TextId::registered_edit, {79, 61, 50, 14}};
 inline constexpr ControlLayout kRegisteredTimesDelete{
     1009, ControlKind::PushButton, kButtonClass,
     kChildStyle | style::kPushButton | style::kTabStop, 0,
-    kDeleteText, {79, 77, 50, 14}};
+    TextId::registered_delete, {79, 77, 50, 14}};
 inline constexpr ControlLayout kRegisteredTimesOk{
     kIdOk, ControlKind::DefaultPushButton, kButtonClass,
     kChildStyle | style::kDefPushButton | style::kTabStop, 0,
-    kOkText, {7, 120, 50, 14}};
+    TextId::dialog_ok, {7, 120, 50, 14}};
 inline constexpr ControlLayout kRegisteredTimesCancel{
     kIdCancel, ControlKind::PushButton, kButtonClass,
     kChildStyle | style::kPushButton | style::kTabStop, 0,
-    kCancelText, {84, 120, 50, 14}};
+    TextId::dialog_cancel, {84, 120, 50, 14}};
 inline constexpr ControlLayout kRegisteredTimesText{
     kIdStatic, ControlKind::StaticText, kStaticClass,
     kChildStyle | style::kStaticLeft | style::kGroup, style::kExTransparent,
-    kRegisteredTimesExplanation, {12, 11, 119, 32}};
+    TextId::registered_explanation, {12, 11, 119, 32}};
 inline constexpr ControlLayout kRegisteredTimesFrame{
     kIdStatic, ControlKind::GroupBox, kButtonClass,
     kChildStyle | style::kGroupBox, 0,
-    "", {7, 2, 127, 111}};
+    std::nullopt, {7, 2, 127, 111}};
 
 inline constexpr std::array<ControlLayout, 8> kRegisteredTimesControls{
     kRegisteredTimesList, kRegisteredTimesAdd,    kRegisteredTimesEdit, kRegisteredTimesDelete,

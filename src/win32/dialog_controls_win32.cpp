@@ -36,14 +36,21 @@ void Win32PushButton::setEnabled(bool enabled) { EnableWindow(control_, enabled 
 
 int Win32ListBox::count() const { return static_cast<int>(SendMessageW(control_, LB_GETCOUNT, 0, 0)); }
 
-void Win32ListBox::addString(const std::string& text) {
+void Win32ListBox::addString(const std::string& text, uint32_t data) {
     const std::wstring wide = wideFromNarrow(text);
-    SendMessageW(control_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    const LRESULT index = SendMessageW(control_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    if (index >= 0) SendMessageW(control_, LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data));
 }
 
-void Win32ListBox::insertString(int index, const std::string& text) {
+void Win32ListBox::insertString(int index, const std::string& text, uint32_t data) {
     const std::wstring wide = wideFromNarrow(text);
-    SendMessageW(control_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
+    const LRESULT at = SendMessageW(control_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
+    if (at >= 0) SendMessageW(control_, LB_SETITEMDATA, static_cast<WPARAM>(at), static_cast<LPARAM>(data));
+}
+
+uint32_t Win32ListBox::data(int index) const {
+    const LRESULT data = SendMessageW(control_, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    return data == LB_ERR ? 0 : static_cast<uint32_t>(data);
 }
 
 void Win32ListBox::deleteString(int index) { SendMessageW(control_, LB_DELETESTRING, static_cast<WPARAM>(index), 0); }

@@ -41,10 +41,11 @@ class Win32ListBox final : public ListBox {
 public:
     explicit Win32ListBox(HWND control) : control_(control) {}
     int count() const override;
-    void addString(const std::string& text) override;
-    void insertString(int index, const std::string& text) override;
+    void addString(const std::string& text, uint32_t data) override;
+    void insertString(int index, const std::string& text, uint32_t data) override;
     void deleteString(int index) override;
     std::string text(int index) const override;
+    uint32_t data(int index) const override;
     int currentSelection() const override;
     void setCurrentSelection(int index) override;
 

@@ -122,6 +122,7 @@ public:
             if (!ReadFile(file.get(), buffer, sizeof buffer, &n, nullptr)) return {FileRead::Status::Unreadable, {}};
             if (n == 0) return result;
             result.bytes.insert(result.bytes.end(), buffer, buffer + n);
+            if (result.bytes.size() > kLargestFileBytes) return {FileRead::Status::Unreadable, {}};
         }
     }
 

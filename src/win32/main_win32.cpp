@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
-#include "countdown/command_line.h"
+#include "countdown/program_start.h"
 #include "countdown/timer_app.h"
 #include "countdown/timer_launch.h"
-#include "resources/texts.h"
+#include "settings/window_settings.h"
 #include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
@@ -44,25 +44,33 @@ void print(const std::string& text, DWORD stdHandle) {
     }
 }
 
+// The user's UI language as a tag ("ja-JP"), as Windows lists it.
+std::vector<std::string> uiLanguages() {
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    if (LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0) == 0) return {};
+    return {narrowFromWide(name)};
+}
+
 // Said on the console and in a box.
-void say(std::string text, const std::string& boxText, bool error) {
+void say(std::string text, const std::string& boxText, bool error, const Texts& texts) {
     if (!text.empty() && text.back() != '\n') text += '\n';
     print(text, error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    const std::wstring caption = wideFromNarrow(std::string(kProductName));
+    const std::wstring caption = wideFromNarrow(std::string(texts[TextId::product_name]));
     MessageBoxW(nullptr, wideFromNarrow(boxText).c_str(), caption.c_str(),
                 MB_OK | (error ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
 // Help, version or a refused argument: the console gets the usage table, the
 // box lines that do not wrap there.
-int answer(const CommandLine& line) {
-    say(line.message, line.boxMessage, line.action == CommandLine::Action::Error);
+int answer(const CommandLine& line, const Texts& texts) {
+    const CommandLineMessage message = commandLineMessage(line, texts);
+    say(message.console, message.box, line.action == CommandLine::Action::Error, texts);
     return line.exitStatus();
 }
 
 // A start that can become no timer.
-int refuse(const std::string& message, int status) {
-    say(message, message, true);
+int refuse(const std::string& message, int status, const Texts& texts) {
+    say(message, message, true, texts);
     return status;
 }
 
@@ -71,16 +79,20 @@ int refuse(const std::string& message, int status) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // DLLs come from the system folder only, never from beside the program.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    const CommandLine line = parseCommandLine(arguments());
-    if (line.action != CommandLine::Action::Run) return answer(line);
     Win32Paths paths = executablePaths();
+    ProgramOptions options(systemFileStore(), {paths.executableDir, paths.userSettingsFolder},
+                           paths.applicationTitle + ".ini");
+    const ProgramStart start = startProgram(arguments(), options, uiLanguages());
+    for (const std::string& warning : start.warnings) print(warning + "\n", STD_ERROR_HANDLE);
+    const CommandLine& line = start.line;
+    if (line.action != CommandLine::Action::Run) return answer(line, start.texts);
     Win32TimerInstances instances;
-    const TimerLaunch launch = launchTimer(instances, paths.settingsPath, line.name, line.start);
+    const TimerLaunch launch = launchTimer(instances, paths.settingsPath, line.name, line.start, start.texts);
     if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
-    if (launch.outcome == TimerLaunch::Outcome::Failed) return refuse(launch.message, launch.exitStatus());
+    if (launch.outcome == TimerLaunch::Outcome::Failed) return refuse(launch.message, launch.exitStatus(), start.texts);
     if (!launch.slot.main) paths.startingSettingsPath = std::exchange(paths.settingsPath, launch.slot.path);
     initCommonControls();
-    Win32Platform platform(paths);
+    Win32Platform platform(paths, start.texts);
     TimerApp app;
     app.run(platform.services(), platform.modalRunner(), {line.start, line.name, launch.slot.hold.get()});
     return 0;

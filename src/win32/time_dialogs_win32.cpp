@@ -5,12 +5,16 @@
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
 #include "win32/dialog_controls_win32.h"
+#include "win32/dialog_template_win32.h"
 
 namespace {
+
+namespace dt = dialog_texts;
 
 struct SetTimeRun {
     SetTimeDialog& dialog;
     OwnerWindows& owners;
+    const Texts& texts;
     std::optional<Win32TimeControl> time;
     std::optional<Win32CheckBox> clockTime;
     std::optional<Win32DialogEnder> ender;
@@ -20,6 +24,7 @@ struct SetTimeRun {
 struct RegisteredTimesRun {
     RegisteredTimesDialog& dialog;
     OwnerWindows& owners;
+    const Texts& texts;
     std::optional<Win32ListBox> list;
     std::optional<Win32PushButton> add;
     std::optional<Win32PushButton> edit;
@@ -49,6 +54,7 @@ INT_PTR CALLBACK setTimeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     if (!run) return FALSE;
     trackOwner(run->owners, dialog, message);
     if (message == WM_INITDIALOG) {
+        fitToTexts(dialog, dt::kSetTimeDialog, dt::kSetTimeControls, run->texts);
         run->time.emplace(GetDlgItem(dialog, SetTimeDialog::kTimeControlId));
         run->clockTime.emplace(GetDlgItem(dialog, SetTimeDialog::kCheckBoxId));
         run->ender.emplace(dialog);
@@ -74,6 +80,7 @@ INT_PTR CALLBACK registeredTimesProc(HWND dialog, UINT message, WPARAM wParam, L
     if (!run) return FALSE;
     trackOwner(run->owners, dialog, message);
     if (message == WM_INITDIALOG) {
+        fitToTexts(dialog, dt::kRegisteredTimesDialog, dt::kRegisteredTimesControls, run->texts);
         run->list.emplace(GetDlgItem(dialog, RegisteredTimesDialog::kListId));
         run->add.emplace(GetDlgItem(dialog, RegisteredTimesDialog::kAddId));
         run->edit.emplace(GetDlgItem(dialog, RegisteredTimesDialog::kEditId));
@@ -100,14 +107,15 @@ INT_PTR CALLBACK registeredTimesProc(HWND dialog, UINT message, WPARAM wParam, L
 }  // namespace
 
 int Win32DialogRunner::runSetTime(SetTimeDialog& dialog) {
-    SetTimeRun run{dialog, owners_, {}, {}, {}, {}};
-    return static_cast<int>(DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(SetTimeDialog::kTemplateId),
-                                            owners_.current(), setTimeProc, reinterpret_cast<LPARAM>(&run)));
+    SetTimeRun run{dialog, owners_, texts_, {}, {}, {}, {}};
+    const std::vector<DWORD> form = dialogTemplate(dt::kSetTimeDialog, dt::kSetTimeControls, texts_);
+    return static_cast<int>(DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(form.data()),
+                                                    owners_.current(), setTimeProc, reinterpret_cast<LPARAM>(&run)));
 }
 
 int Win32DialogRunner::runRegisteredTimes(RegisteredTimesDialog& dialog) {
-    RegisteredTimesRun run{dialog, owners_, {}, {}, {}, {}, {}, {}};
-    return static_cast<int>(DialogBoxParamW(GetModuleHandleW(nullptr),
-                                            MAKEINTRESOURCEW(RegisteredTimesDialog::kTemplateId), owners_.current(),
-                                            registeredTimesProc, reinterpret_cast<LPARAM>(&run)));
+    RegisteredTimesRun run{dialog, owners_, texts_, {}, {}, {}, {}, {}, {}};
+    const std::vector<DWORD> form = dialogTemplate(dt::kRegisteredTimesDialog, dt::kRegisteredTimesControls, texts_);
+    return static_cast<int>(DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(form.data()),
+                                                    owners_.current(), registeredTimesProc, reinterpret_cast<LPARAM>(&run)));
 }

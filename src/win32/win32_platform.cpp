@@ -28,15 +28,15 @@ Win32Paths executablePaths() {
     return {settingsFilePath(exe), folder, applicationTitle(exe), localAppDataFolder(folder), {}};
 }
 
-Win32Platform::Win32Platform(const Win32Paths& paths)
+Win32Platform::Win32Platform(const Win32Paths& paths, const Texts& texts)
     : messages_(owners_, paths.applicationTitle),
       commonDialogs_(owners_),
       menus_(owners_),
-      dialogs_(owners_),
+      dialogs_(owners_, texts),
       runner_(owners_),
       services_{systemTickSource(), system_,    text_,           clock_,      sound_, shell_,
                 systemFileStore(),  messages_,   commonDialogs_,  menus_,      dialogs_, instances_,
-                paths.settingsPath, paths.executableDir, paths.userSettingsFolder, paths.startingSettingsPath} {}
+                paths.settingsPath, paths.executableDir, paths.userSettingsFolder, paths.startingSettingsPath, texts} {}
 
 bool initCommonControls() {
     INITCOMMONCONTROLSEX controls{};

@@ -30,7 +30,7 @@ Win32Paths executablePaths();
 
 class Win32Platform {
 public:
-    explicit Win32Platform(const Win32Paths& paths);
+    Win32Platform(const Win32Paths& paths, const Texts& texts);
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 

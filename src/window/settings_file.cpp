@@ -4,7 +4,6 @@
 // answer). A file that could not be read is not written, so that is once.
 #include <utility>
 
-#include "resources/settings_texts.h"
 #include "window/timer_window.h"
 
 bool TimerWindow::readSettings() {
@@ -18,17 +17,15 @@ bool TimerWindow::readSettings() {
 }
 
 void TimerWindow::tellIfSettingsUnreadable() {
-    if (settingsFile_.unreadable()) tellAboutSettings(kSettingsUnreadableEnding);
+    if (settingsFile_.unreadable()) tellAboutSettings(TextId::settings_unreadable);
 }
 
 void TimerWindow::writeSettings() {
     const auto saved = settingsFile_.write(settings_->storedBytes());
-    if (saved == SettingsLocation::Saved::Failed && !endingSession_) tellAboutSettings(kSettingsNotSavedEnding);
+    if (saved == SettingsLocation::Saved::Failed && !endingSession_) tellAboutSettings(TextId::settings_not_saved);
 }
 
-void TimerWindow::tellAboutSettings(std::string_view ending) {
-    std::string text(kSettingsFilePrefix);
-    text += settingsFile_.path();
-    text += ending;
-    services_.messages.show(text, productName(), kMbOk | kMbIconExclamation);
+void TimerWindow::tellAboutSettings(TextId message) {
+    services_.messages.show(services_.texts.format(message, {settingsFile_.path()}), productName(),
+                            kMbOk | kMbIconExclamation);
 }

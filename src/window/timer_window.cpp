@@ -30,7 +30,7 @@ bool TimerWindow::onInitDialog() {
     setTopmost(host(), settings_->topmost != 0);
     updateDisplay(false);
     setupTooltip(productName(), versionString());
-    if (timerName_) host().setTitle(*timerName_ + std::string(kNameSeparator) + productName());
+    if (timerName_) host().setTitle(services_.texts.format(TextId::window_title_named, {*timerName_, productName()}));
     sizingGuard_ = false;
     tellIfSettingsUnreadable();
     return true;
@@ -45,14 +45,13 @@ bool TimerWindow::onQueryEndSession(bool defaultAnswer) {
 }
 
 void TimerWindow::setupTooltip(const std::string& name, const std::string& version) {
-    std::string text = name;
-    text += kTooltipVersionPrefix;
-    text += version;
-    if (timerName_) text += std::string(kNameSeparator) + *timerName_;
-    text += kTooltipLineBreak;
-    text += kTooltipStartStop;
-    text += kTooltipReset;
-    text += kTooltipMove;
+    const Texts& texts = services_.texts;
+    std::string text = timerName_ ? texts.format(TextId::product_version_line_named, {name, version, *timerName_})
+                                  : texts.format(TextId::product_version_line, {name, version});
+    for (const TextId line : {TextId::tooltip_start_stop, TextId::tooltip_reset, TextId::tooltip_move}) {
+        text += kTooltipLineBreak;
+        text += texts[line];
+    }
     host().createTooltip(text);
 }
 

@@ -100,7 +100,7 @@ protected:
     bool readSettings();
     void writeSettings();
     void tellIfSettingsUnreadable();
-    void tellAboutSettings(std::string_view ending);
+    void tellAboutSettings(TextId message);
 
     std::unique_ptr<WindowSettings> settings_;
     std::unique_ptr<DisplayState> displayState_;

@@ -17,8 +17,9 @@ struct Row {
     Args args;
     Action action;
     std::optional<StartTime> start;
-    const char* messageStart;  // the message's first characters, "" for none
+    const char* messageStart;  // the Japanese message's first characters, "" for none
     std::optional<std::string> timerName = std::nullopt;
+    std::optional<std::string> language = std::nullopt;
 };
 
 // clang-format off
@@ -67,6 +68,15 @@ const Row kRows[] = {
     {"NameBad",           {"--name", "a/b"},      Action::Error, std::nullopt,                "「a/b」は名前に使えません。"},
     {"TwoNames",          {"--name", "a", "--name", "b"}, Action::Error, std::nullopt,        "「b」は指定できません。名前は1つだけ"},
     {"NameLike",          {"--names"},            Action::Error, std::nullopt,                "「--names」というオプション"},
+    {"Language",          {"--lang", "en", "5"},  Action::Run,   StartTime{300, false},       "", std::nullopt, "en"},
+    {"LanguageJoined",    {"--lang=ja"},          Action::Run,   std::nullopt,                "", std::nullopt, "ja"},
+    {"LanguageUnknown",   {"--lang", "fr"},       Action::Error, std::nullopt,                "「fr」という言語はありません。言語は en, ja です。"},
+    {"LanguageTag",       {"--lang=ja-JP"},       Action::Error, std::nullopt,                "「ja-JP」という言語"},
+    {"LanguageMissing",   {"--lang"},             Action::Error, std::nullopt,                "「--lang」のあとに言語を指定してください。言語は en, ja です。"},
+    {"TwoLanguages",      {"--lang=en", "--lang=ja"}, Action::Error, std::nullopt,            "「ja」は指定できません。言語は1つだけ", std::nullopt, "en"},
+    {"LanguageAfterHelp", {"-h", "--lang", "en"}, Action::Help,  std::nullopt,                "使い方", std::nullopt, "en"},
+    {"LanguageOfRefusal", {"abc", "--lang=en"},   Action::Error, std::nullopt,                "「abc」は時間として", std::nullopt, "en"},
+    {"NameLikeLanguage",  {"--name", "--lang", "en"}, Action::Error, std::nullopt,            "「en」は時間として"},
 };
 // clang-format on
 
@@ -88,15 +98,32 @@ TEST(CommandLine, ParsesOrExplains) {
         EXPECT_EQ(result.action, row.action);
         EXPECT_EQ(result.start, row.start);
         EXPECT_EQ(result.name, row.timerName);
-        EXPECT_EQ(result.message.rfind(row.messageStart, 0), 0u) << result.message;
+        EXPECT_EQ(result.language, row.language);
         EXPECT_EQ(result.exitStatus(), row.action == Action::Error ? 2 : 0);
-        EXPECT_TRUE(row.action != Action::Error || result.message.find("使い方") != std::string::npos);
-        std::string box = result.boxMessage;
-        EXPECT_EQ((std::erase(box, '\n'), box).rfind(row.messageStart, 0), 0u) << result.boxMessage;
-        EXPECT_LE(widestLine(result.boxMessage), 46u) << result.boxMessage;  // about 300 pixels
-        EXPECT_EQ(result.boxMessage.find("  "), std::string::npos) << result.boxMessage;
-        EXPECT_EQ(result.boxMessage.ends_with("使い方は QuillastorTimer --help で表示します。"), row.action == Action::Error);
+        for (const Catalogue& language : kCatalogues) {
+            const Texts texts(language);
+            const CommandLineMessage said = commandLineMessage(result, texts);
+            std::string box = said.box;
+            if (texts.language() == "ja") {
+                EXPECT_EQ(said.console.rfind(row.messageStart, 0), 0u) << said.console;
+                EXPECT_EQ((std::erase(box, '\n'), box).rfind(row.messageStart, 0), 0u) << said.box;
+            }
+            EXPECT_TRUE(row.action != Action::Error || said.console.ends_with(texts[TextId::args_usage]));
+            EXPECT_LE(widestLine(said.box), 46u) << said.box;  // about 300 pixels
+            EXPECT_EQ(said.box.find("  "), std::string::npos) << said.box;
+            EXPECT_EQ(said.box.ends_with(texts[TextId::args_help_hint]), row.action == Action::Error);
+        }
     }
+}
+
+// In English a refusal's box gives each sentence its own line too.
+TEST(CommandLine, ExplainsInEnglish) {
+    const std::pair<Args, const char*> table[] = {
+        {{"0"}, "“0” cannot be used.\nA time runs from 1 second to 99:59:59.\n\nQuillastorTimer --help shows the usage."},
+        {{"--lang", "fr"}, "There is no language “fr”.\nThe languages are en, ja.\n\nQuillastorTimer --help shows the usage."},
+        {{"--version"}, "Quillastor Countdown Timer Ver1.01"},
+    };
+    for (const auto& [args, box] : table) EXPECT_EQ(commandLineMessage(parseCommandLine(args), Texts()).box, box);
 }
 
 // A start time acts as the set-time dialog's OK: it replaces the stored

@@ -7,7 +7,6 @@
 #include <sstream>
 
 #include "countdown/timer_app.h"
-#include "resources/settings_texts.h"
 #include "countdown_setup.h"
 
 namespace {
@@ -233,10 +232,11 @@ TEST(Persistence, UnreadableFileAndFailedSaveAreTold) {
     EXPECT_TRUE(s.window->onQueryEndSession(true));
     EXPECT_TRUE(s.said().empty() && s.platform.files.writes == 2);  // both places tried, nothing said
     s.command(kCmdExit);
-    EXPECT_EQ(s.said(), box("/home/.config/Q/timer.dat", kSettingsNotSavedEnding));
+    EXPECT_EQ(s.said(), box("/home/.config/Q/timer.dat", "」に書き込めませんでした。\n設定は保存されていません。"));
     unreadable.platform.files.unreadable = {"/exe/timer.dat"};
     unreadable.start();
-    EXPECT_EQ(unreadable.said(), box("/exe/timer.dat", kSettingsUnreadableEnding));
+    EXPECT_EQ(unreadable.said(), box("/exe/timer.dat",
+        "」を読み込めませんでした。\n初期設定で起動します。このファイルは上書きしないため、今回の設定は保存されません。"));
 }
 
 }  // namespace

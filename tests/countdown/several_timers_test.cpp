@@ -94,7 +94,8 @@ TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
         FakeInstances instances;
         if (row.teaRuns) instances.held.insert(tea);
         instances.peerGone = row.peerGone;
-        const TimerLaunch launch = launchTimer(instances, "/exe/QuillastorTimer.dat", row.timerName, StartTime{300, false});
+        const TimerLaunch launch = launchTimer(instances, "/exe/QuillastorTimer.dat", row.timerName, StartTime{300, false},
+                                                   japaneseTexts());
         EXPECT_EQ(launch.outcome, row.outcome) << row.name;
         EXPECT_EQ(launch.exitStatus(), row.outcome == O::Failed ? 1 : 0) << row.name;
         EXPECT_EQ(instances.sent, row.sent) << row.name;

@@ -62,7 +62,7 @@ TEST(SetTimeDialog, Scripts) {
         FakeOutput said;
         FakeLocalClock clock;
         clock.time = {10, 15, 30};
-        SetTimeDialog dialog{said, clock};
+        SetTimeDialog dialog{said, clock, japaneseTexts()};
         dialog.setDuration(row.prefill);
         if (!row.allowed) dialog.disableClockTime();
         SetTimeSession s(dialog);
@@ -82,7 +82,7 @@ TEST(SetTimeDialog, Scripts) {
 // buttons ("3分,10分|1:AER"), P<h:m:s> the nested dialog's last prefill.
 struct RegisteredTimes {
     FakePlatform platform;
-    RegisteredTimesDialog dialog{platform.dialogs, platform.output, platform.clock};
+    RegisteredTimesDialog dialog{platform.dialogs, platform.output, platform.clock, japaneseTexts()};
     std::optional<RegisteredTimesSession> session;
     TimeOfDay prefill, entered;
     bool enter = true;
@@ -140,7 +140,7 @@ TEST(RegisteredTimesDialog, Scripts) {
         {"delete the only one", {180}, 5, "D =|-1:A O", {}, 0},
         {"cancel keeps the caller's list", {3600, 600}, 5, "S0 E2:0:0 C D O", {3600, 600}, 1},
         {"above the signed range, untouched", {4294967295u, 180}, 5, "=596523時間14分7秒,3分|0:AER O", {4294967295u, 180}, 0},
-        {"above the signed range, list edited", {4294967295u, 180}, 5, "S1 E0:1:0 O", {2147483647u, 60}, 1},
+        {"above the signed range, another entry edited", {4294967295u, 180}, 5, "S1 E0:1:0 O", {4294967295u, 60}, 1},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.name);

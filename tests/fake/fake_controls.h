@@ -28,21 +28,26 @@ struct FakeButton : CheckBox, PushButton {
     bool enabled = true;
 };
 
+// The item data lives in a list parallel to the texts.
 struct FakeListBox : ListBox {
     int count() const override { return static_cast<int>(items.size()); }
-    void addString(const std::string& text) override { items.push_back(text); }
-    void insertString(int index, const std::string& text) override {
+    void addString(const std::string& text, uint32_t d) override { items.push_back(text), data_.push_back(d); }
+    void insertString(int index, const std::string& text, uint32_t d) override {
         items.insert(items.begin() + index, text);
+        data_.insert(data_.begin() + index, d);
         if (selection >= index) ++selection;
     }
     void deleteString(int index) override {
         items.erase(items.begin() + index);
+        data_.erase(data_.begin() + index);
         selection = selection == index ? -1 : selection - (selection > index);
     }
     std::string text(int index) const override { return items.at(static_cast<std::size_t>(index)); }
+    uint32_t data(int index) const override { return data_.at(static_cast<std::size_t>(index)); }
     int currentSelection() const override { return selection; }
     void setCurrentSelection(int index) override { selection = index >= 0 && index < count() ? index : -1; }
     std::vector<std::string> items;
+    std::vector<uint32_t> data_;
     int selection = -1;
 };
 

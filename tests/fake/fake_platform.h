@@ -62,11 +62,12 @@ struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
     std::vector<std::string> said;
 };
 
-// Paths in `unreadable` are there but cannot be read; writes to paths in
-// `refused` fail.
+// Paths in `unreadable` are there but cannot be read, as is a file beyond
+// the largest size; writes to paths in `refused` fail.
 struct FakeFileStore : FileStore {
     FileRead read(const std::string& path) override {
-        if (unreadable.count(path)) return {FileRead::Status::Unreadable, {}};
+        if (unreadable.count(path) || (files.count(path) && files[path].size() > kLargestFileBytes))
+            return {FileRead::Status::Unreadable, {}};
         return files.count(path) ? FileRead{FileRead::Status::Read, files[path]} : FileRead{};
     }
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
@@ -226,5 +227,6 @@ struct FakePlatform {
     FakeModalRunner runner{window};
     FakeInstances instances;
     Services services{window, system, text,    clock,   output,  output,           files,
-                      output, dialogs, dialogs, dialogs, instances, "/exe/timer.dat", "/exe", "/home/.config/Q", ""};
+                      output, dialogs, dialogs, dialogs, instances, "/exe/timer.dat", "/exe", "/home/.config/Q", "",
+                      japaneseTexts()};
 };

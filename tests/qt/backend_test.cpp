@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(shippedFilesDir(exe, "../share/q"), dir.filePath("share/q").toStdString());
         QFile(dir.filePath("bin/NotifySound.wav")).open(QIODevice::WriteOnly);
         QCOMPARE(shippedFilesDir(exe, "../share/q"), dir.filePath("bin").toStdString());
-        const QtPlatform platform{"", "/nonexistent-config", dir.filePath("bin").toStdString(), {}};
+        const QtPlatform platform{"", "/nonexistent-config", dir.filePath("bin").toStdString(), {}, Texts()};
         QCOMPARE(platform.sound.resolve("NotifySound.wav"), dir.filePath("bin/NotifySound.wav").toStdString());
     }
 };

@@ -1,6 +1,8 @@
 // The time dialogs built from their templates, driven through their widgets:
 // controls, keys, frames, message boxes, nesting.
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -10,8 +12,12 @@
 
 #include <functional>
 
+#include "qt/dialog_units.h"
+#include "qt/time_format.h"
+
 #include "dialogs/registered_times_dialog.h"
 #include "dialogs/set_time_dialog.h"
+#include "qt/font_mapping.h"
 #include "qt/qt_dialog_runner.h"
 #include "qt/qt_local_clock.h"
 #include "qt/qt_message_boxes.h"
@@ -57,11 +63,13 @@ class DialogsTest : public QObject {
 
     QtMessageBoxes messages_;
     QtLocalClock clock_;
-    QtDialogRunner runner_;
+    QtDialogRunner runner_{japaneseTexts()};
 
 private Q_SLOTS:
+    void initTestCase() { installJapaneseFaceSubstitutes(); }
+
     void setTimeFollowsItsTemplateAndShowsTheCoresMessage() {
-        SetTimeDialog core(messages_, clock_);
+        SetTimeDialog core(messages_, clock_, japaneseTexts());
         core.setDuration(3661);
         QString caption, shown, message;
         bool framesFixed = false, stillOpen = false;
@@ -86,9 +94,38 @@ private Q_SLOTS:
         QVERIFY(framesFixed && stillOpen);
     }
 
+    // Each language's texts show whole, in controls no smaller than the template's.
+    void textsFitTheirControls() {
+        namespace dt = dialog_texts;
+        const std::pair<const dt::DialogLayout*, std::span<const dt::ControlLayout>> dialogs[] = {
+            {&dt::kSetTimeDialog, dt::kSetTimeControls}, {&dt::kRegisteredTimesDialog, dt::kRegisteredTimesControls}};
+        for (const Texts& texts : {japaneseTexts(), Texts()}) {
+            for (const auto& [layout, controls] : dialogs) {
+                TemplateDialog d(*layout, controls, texts, nullptr);
+                const DialogBaseUnits base = dialogBaseUnits(d.font());
+                for (const dt::ControlLayout& c : controls) {
+                    const QWidget* w = d.findChildren<QWidget*>(controlName(c.id), Qt::FindDirectChildrenOnly).first();
+                    const QRect given = dialogUnitsToPixels(base, c.rect.x, c.rect.y, c.rect.width, c.rect.height);
+                    QVERIFY(w->width() >= given.width() && w->height() >= given.height());
+                    QSize need = qobject_cast<const QLabel*>(w) ? w->sizeHint() : QSize();
+                    if (qobject_cast<const QCheckBox*>(w)) need.setWidth(w->sizeHint().width());  // its box is shorter than its margins
+                    if (auto* button = qobject_cast<const QPushButton*>(w)) need.setWidth(w->fontMetrics().horizontalAdvance(button->text()));
+                    if (auto* edit = qobject_cast<QTimeEdit*>(const_cast<QWidget*>(w))) {
+                        for (const TextId format : {TextId::set_time_duration_format, TextId::set_time_clock_format}) {
+                            edit->setDisplayFormat(toQtTimeFormat(QString::fromUtf8(texts[format].data(), texts[format].size())));
+                            need = need.expandedTo({edit->sizeHint().width(), 0});
+                        }
+                    }
+                    QVERIFY2(need.width() <= w->width() && need.height() <= w->height(),
+                             qPrintable(QStringLiteral("%1 in %2").arg(c.id).arg(texts.language().data())));
+                }
+            }
+        }
+    }
+
     // An edit through a nested dialog and a delete show in the list; Escape cancels.
     void registeredTimesAreEditedThroughTheList() {
-        RegisteredTimesDialog core(runner_, messages_, clock_);
+        RegisteredTimesDialog core(runner_, messages_, clock_, japaneseTexts());
         core.setTimes({180, 600, 3600});
         QStringList edited, deleted;
         whenModal([&](QWidget& d) {

@@ -98,15 +98,20 @@ TEST(SecondBoundary, NamesTheNextChangeOfTheShownSecond) {
     }
 }
 
-TEST(DurationLabel, SpellsAndParsesBack) {
-    const std::pair<int32_t, const char*> table[] = {
-        {0, "0秒"}, {59, "59秒"}, {60, "1分"}, {61, "1分1秒"}, {3600, "1時間"}, {3601, "1時間0分1秒"},
-        {3660, "1時間1分"}, {5400, "1時間30分"}, {90000, "25時間"}, {kMax, "596523時間14分7秒"}};
-    for (const auto& [seconds, label] : table) {
-        EXPECT_EQ(durationLabel(seconds), label);
-        EXPECT_EQ(parseDurationLabel(label), seconds) << label;
+// Each language spells a duration its own way, and the parser reads all.
+TEST(DurationLabel, SpellsAndParsesBackInEveryLanguage) {
+    const struct { int32_t seconds; const char* ja; const char* en; } table[] = {
+        {0, "0秒", "0 s"}, {59, "59秒", "59 s"}, {60, "1分", "1 min"}, {61, "1分1秒", "1 min 1 s"},
+        {3600, "1時間", "1 h"}, {3601, "1時間0分1秒", "1 h 0 min 1 s"}, {3660, "1時間1分", "1 h 1 min"},
+        {5400, "1時間30分", "1 h 30 min"}, {90000, "25時間", "25 h"}, {kMax, "596523時間14分7秒", "596523 h 14 min 7 s"}};
+    for (const auto& row : table) {
+        EXPECT_EQ(durationLabel(row.seconds, japaneseTexts()), row.ja);
+        EXPECT_EQ(durationLabel(row.seconds, Texts()), row.en);
+        EXPECT_EQ(parseDurationLabel(row.ja), row.seconds) << row.ja;
+        EXPECT_EQ(parseDurationLabel(row.en), row.seconds) << row.en;
     }
-    for (int32_t s = 0; s <= 90000; ++s) ASSERT_EQ(parseDurationLabel(durationLabel(s)), s);
+    for (const Catalogue& catalogue : kCatalogues)
+        for (int32_t s = 0; s <= 90000; ++s) ASSERT_EQ(parseDurationLabel(durationLabel(s, Texts(catalogue))), s);
 }
 
 // The parser reads numbers as atoi does: leading white space, a sign, digits
@@ -116,7 +121,7 @@ TEST(DurationLabel, ParserFollowsAtoi) {
         {"", 0}, {"abc", 0}, {"x5分", 0}, {" 1時間 30分", 5400}, {"1時間30", 3600}, {"5秒3分", 300},
         {"\t\r\n1時間\n\v\f30分 5秒", 5405}, {"1時間30分5秒後", 5405}, {"+7秒", 7}, {"-5分", -300},
         {"12abc分", 720}, {"1時30分", 60}, {"- 5秒", 0}, {"2147483648秒", kMax},
-        {"-99999999999999999999秒", kMin}, {"596523時間14分8秒", kMin}};
+        {"-99999999999999999999秒", kMin}, {"596523時間14分8秒", kMin}, {"2 h5 s", 7205}, {" 3min", 180}};
     for (const auto& [text, seconds] : table) EXPECT_EQ(parseDurationLabel(text), seconds) << text;
 }
 

@@ -72,7 +72,7 @@ bool idle() { return onUi([](CountdownWindow&) { return HIWORD(GetQueueStatus(QS
 void runTimer(const std::wstring& file, const std::function<void(HWND)>& script) {
     Win32Paths paths = executablePaths();
     paths.settingsPath = narrowFromWide((scratch.path / file).wstring());
-    Win32Platform platform(paths);
+    Win32Platform platform(paths, japaneseTexts());
     CountdownWindow countdown(platform.services());
     countdown.createStateObjects();
     timer = &countdown;
