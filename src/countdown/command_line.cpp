@@ -74,8 +74,8 @@ bool takeUnit(std::string_view& text, const Unit& unit) {
     return takeSpelling(text, unit.letter);
 }
 
-// "1h30m", "45s", "1時間30分10秒", "1h30min": numbers with units, hours before
-// minutes before seconds, each at most once.
+// "1h30m", "45s", "1h30min", the Japanese units: numbers with units, hours
+// before minutes before seconds, each at most once.
 std::optional<int64_t> unitForm(std::string_view text) {
     if (text.empty()) return std::nullopt;
     int64_t total = 0;

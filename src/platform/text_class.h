@@ -2,5 +2,5 @@
 // glibc's UTF-8 locale data elsewhere, Windows' own character tables there.
 #pragma once
 
-// A letter or a digit of any script (あ, 茶, é, Ж, 7).
+// A letter or a digit of any script (kana, kanji, é, Ж, 7).
 bool isLetterOrDigit(char32_t c);

@@ -39,7 +39,7 @@ public:
     // Invalidates the whole client area and paints it before returning.
     virtual void redrawNow() = 0;
 
-    // The font of the window's template ("ＭＳ Ｐゴシック" 12 pt).
+    // The font of the window's template (the dialog face, 12 pt).
     virtual LogFont dialogFont() const = 0;
     // Creates the tooltip over the whole window with a fixed text (UTF-8).
     virtual void createTooltip(const std::string& text) = 0;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "fake/fake_controls.h"
+#include "dialogs/dialog_fit.h"
 #include "fake/fake_platform.h"
 
 namespace {
@@ -149,6 +150,27 @@ TEST(RegisteredTimesDialog, Scripts) {
         EXPECT_EQ(r.dialog.times(), row.after);
         EXPECT_EQ(r.platform.dialogs.opened.size(), static_cast<std::size_t>(row.opened));
         EXPECT_LE(r.session->ender.calls, 1);
+    }
+}
+
+// A control that needs more room stretches the whole dialog by its ratio,
+// across or down, rounding outwards; texts that fit change nothing.
+TEST(DialogFit, StretchesTheDialogByTheLargestNeed) {
+    namespace dt = dialog_texts;
+    using Rect = dt::DialogUnitRect;
+    struct Row { const char* name; std::size_t control; ControlNeed need; Rect dialog, checkBox, cancel; };
+    const Row table[] = {
+        {"all fit", 0, {105, 10}, {0, 0, 133, 79}, {12, 13, 105, 10}, {76, 58, 50, 14}},
+        {"the check box a fifth wider", 0, {126, 0}, {0, 0, 160, 79}, {14, 13, 127, 10}, {91, 58, 61, 14}},
+        {"a button wider", 3, {75, 0}, {0, 0, 200, 79}, {18, 13, 158, 10}, {114, 58, 75, 14}},
+        {"the check box taller", 0, {0, 15}, {0, 0, 133, 119}, {12, 19, 105, 16}, {76, 87, 50, 21}},
+    };
+    for (const Row& row : table) {
+        std::vector<ControlNeed> needs(dt::kSetTimeControls.size());
+        needs[row.control] = row.need;
+        const FittedDialog fitted = fitDialog(dt::kSetTimeDialog, dt::kSetTimeControls, needs);
+        const auto same = [](const Rect& a, const Rect& b) { return std::tie(a.x, a.y, a.width, a.height) == std::tie(b.x, b.y, b.width, b.height); };
+        EXPECT_TRUE(same(fitted.dialog, row.dialog) && same(fitted.controls[0], row.checkBox) && same(fitted.controls[3], row.cancel)) << row.name;
     }
 }
 

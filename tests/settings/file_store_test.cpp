@@ -60,6 +60,11 @@ TEST(FileStore, ReplacesWholeOrNotAtAllAndLeavesNoTemporaries) {
     EXPECT_FALSE(store.replaceAll(f.file, pattern(128, 4)));  // a read-only file is refused
     EXPECT_EQ(f.read(), pattern(128, 3));
     EXPECT_FALSE(store.replaceAll((f.dir / "no/such/Timer.dat").string(), pattern(4, 5)));
+    const std::string big = (f.dir / "Big.ini").string();  // longer than any file of the program: not read
+    for (const std::size_t size : {kLargestFileBytes, kLargestFileBytes + 1}) {
+        ASSERT_TRUE(store.replaceAll(big, pattern(size, 6)));
+        EXPECT_EQ(store.read(big).status, size > kLargestFileBytes ? FileRead::Status::Unreadable : FileRead::Status::Read);
+    }
 }
 
 #ifndef _WIN32
