@@ -8,10 +8,11 @@
 #   NotifySound.wav       the alarm chime (scripts/make_notify_sound.py)
 #   QuillastorTimer.ico   the icon, 16-256 px (scripts/make_icon.py)
 #   QuillastorTimer.png   the same icon, 256 px, for desktop files
-#   Readme.txt            the help text (copied from dist/Readme.txt)
+#   Readme*.txt           the help texts (copied from dist/): Readme.txt in
+#                         Japanese, Readme-en.txt in English, one a language
 # and sets in the caller's scope:
 #   QUILLASTOR_NOTIFY_SOUND, QUILLASTOR_ICON_ICO, QUILLASTOR_ICON_PNG,
-#   QUILLASTOR_README  (full paths of those files)
+#   QUILLASTOR_README  (full paths of those files; the last holds every Readme)
 # Make the program target depend on <target>; list the files in install() or
 # resources as needed. Usable from any build, the cross build included.
 
@@ -24,7 +25,12 @@ function(quillastor_shipped_files target dir)
     set(wav "${dir}/NotifySound.wav")
     set(ico "${dir}/QuillastorTimer.ico")
     set(png "${dir}/QuillastorTimer.png")
-    set(readme "${dir}/Readme.txt")
+    file(GLOB sources CONFIGURE_DEPENDS "${src}/dist/Readme*.txt")
+    set(readme "")
+    foreach(source ${sources})
+        get_filename_component(name "${source}" NAME)
+        list(APPEND readme "${dir}/${name}")
+    endforeach()
 
     add_custom_command(OUTPUT "${wav}"
         COMMAND ${CMAKE_COMMAND} -E make_directory "${dir}"
@@ -36,14 +42,14 @@ function(quillastor_shipped_files target dir)
         COMMAND Python3::Interpreter "${src}/scripts/make_icon.py" "${ico}" "${png}"
         DEPENDS "${src}/scripts/make_icon.py"
         COMMENT "Generating the program icon" VERBATIM)
-    add_custom_command(OUTPUT "${readme}"
-        COMMAND ${CMAKE_COMMAND} -E copy "${src}/dist/Readme.txt" "${readme}"
-        DEPENDS "${src}/dist/Readme.txt"
-        COMMENT "Copying Readme.txt" VERBATIM)
-    add_custom_target(${target} ALL DEPENDS "${wav}" "${ico}" "${png}" "${readme}")
+    add_custom_command(OUTPUT ${readme}
+        COMMAND ${CMAKE_COMMAND} -E copy ${sources} "${dir}"
+        DEPENDS ${sources}
+        COMMENT "Copying the Readmes" VERBATIM)
+    add_custom_target(${target} ALL DEPENDS "${wav}" "${ico}" "${png}" ${readme})
 
     set(QUILLASTOR_NOTIFY_SOUND "${wav}" PARENT_SCOPE)
     set(QUILLASTOR_ICON_ICO "${ico}" PARENT_SCOPE)
     set(QUILLASTOR_ICON_PNG "${png}" PARENT_SCOPE)
-    set(QUILLASTOR_README "${readme}" PARENT_SCOPE)
+    set(QUILLASTOR_README ${readme} PARENT_SCOPE)
 endfunction()

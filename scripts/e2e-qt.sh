@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QT_BUILD:-$root/build/qt}  # another build of the program: QT_BUILD=build/qt-asan
 out="$build/e2e" app_dir="$build/e2e/app" bin="$build/src/qt"
 rm -rf "$out" && mkdir -p "$app_dir"
-cp "$bin/"{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav,Readme.txt} "$app_dir/"
+cp "$bin/"{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav,Readme.txt,Readme-en.txt} "$app_dir/"
 
 me=e2e-qt dat="$app_dir/QuillastorTimer.dat" installed="" sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"

@@ -9,17 +9,34 @@ if(DEFINED QUILLASTOR_NOTIFY_SOUND)
     install(FILES ${QUILLASTOR_ICON_PNG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
             RENAME quillastor-timer.png)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/dist/linux/quillastor-timer.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
-# The manual page and the changelog, compressed as Debian wants them.
-foreach(doc QuillastorTimer.1 changelog)
+# The desktop entry and the software-centre entry, their texts filled in
+# every language of the catalogue.
+set(desktop_files "")
+foreach(name quillastor-timer.desktop org.quillastor.timer.metainfo.xml)
+    add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}
+        COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make_catalogue.py fill
+                ${PROJECT_SOURCE_DIR}/po/quillastor-timer.pot ${PROJECT_SOURCE_DIR}/dist/linux/${name}.in
+                ${CMAKE_CURRENT_BINARY_DIR}/${name} ${QUILLASTOR_PO_FILES}
+        DEPENDS ${PROJECT_SOURCE_DIR}/scripts/make_catalogue.py ${PROJECT_SOURCE_DIR}/po/quillastor-timer.pot
+                ${PROJECT_SOURCE_DIR}/dist/linux/${name}.in ${QUILLASTOR_PO_FILES}
+        COMMENT "Filling ${name} from po/" VERBATIM)
+    list(APPEND desktop_files ${CMAKE_CURRENT_BINARY_DIR}/${name})
+endforeach()
+add_custom_target(quillastor_desktop_files ALL DEPENDS ${desktop_files})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quillastor-timer.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+# The manual pages (English, Japanese) and the changelog, compressed as
+# Debian wants them.
+foreach(doc QuillastorTimer.1 QuillastorTimer.ja.1 changelog)
     execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/dist/linux/${doc}
                     OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/${doc}.gz)
 endforeach()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-             ${PROJECT_SOURCE_DIR}/dist/linux/QuillastorTimer.1 ${PROJECT_SOURCE_DIR}/dist/linux/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/dist/linux/QuillastorTimer.1
+             ${PROJECT_SOURCE_DIR}/dist/linux/QuillastorTimer.ja.1 ${PROJECT_SOURCE_DIR}/dist/linux/changelog)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/QuillastorTimer.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/QuillastorTimer.ja.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1
+        RENAME QuillastorTimer.1.gz)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillastor-timer)
 
 # The licence as Debian's machine-readable copyright file, made from LICENSE:
@@ -34,8 +51,7 @@ file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/copyright
      "Upstream-Name: Quillastor countdown timer\n\n"
      "Files: *\nCopyright: ${CMAKE_MATCH_1}\nLicense: Expat\n ${licence_text}\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillastor-timer)
-install(FILES ${PROJECT_SOURCE_DIR}/dist/linux/org.quillastor.timer.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.quillastor.timer.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillastor-timer)
@@ -52,7 +68,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "clock time), and font, colour and window options. At zero the window comes"
     "to the centre of the screen, on top of the others, flashes and sounds an"
     "alarm until it is clicked. The settings survive restarts. The interface is"
-    "in Japanese.")
+    "in Japanese or English, as the system's language chooses.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
