@@ -1,6 +1,8 @@
 # The Qt driven runs' steps (source it once `me`, `out`, `app_dir`, `dat` are set): `launch` is the
 # command, `env_app` extra environment, `scale` Qt's scale factor, `screen` the pointer's X screen.
+# `focused` names the window that has the keyboard.
 pids=() launch=(./QuillastorTimer) env_app=() scale=1 screen=""
+export LANG=ja_JP.UTF-8 && unset LANGUAGE LC_ALL LC_MESSAGES  # a Japanese desk, unless a step says otherwise
 cleanup() {  # the processes started, last first; a stopped one is woken to end
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill -CONT "${pids[i]}" 2>/dev/null && kill "${pids[i]}" 2>/dev/null || true; done; wait 2>/dev/null || true
 }
@@ -26,6 +28,7 @@ menu() {  # keys that pick an item, once the menu is up
     centre && xdotool click 3 && for _ in $(seq 30); do [ "$(xdotool search --onlyvisible --class QuillastorTimer | wc -l)" -gt 1 ] && break || sleep 0.1; done
     xdotool sleep 0.2 key "$@"
 }
+focused() { xdotool getwindowfocus getwindowname 2>/dev/null; }
 ended() { for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
 exit_app() { menu Up Return && ended || fail "program did not end on Exit"; }
 press_drag() {  # x y dx dy: a left drag in six steps, held a moment at each end as a hand does

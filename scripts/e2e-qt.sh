@@ -75,6 +75,7 @@ status=0
 [ -z "$(xdotool search --class QuillastorTimer 2>/dev/null)" ] && cmp -s "$dat" "$out/before.dat" ||
     fail "abc showed a window or changed the settings"
 source "$root/scripts/e2e-qt-timers.sh"
+source "$root/scripts/e2e-qt-language.sh"
 source "$root/scripts/e2e-qt-files.sh"
 source "$root/scripts/e2e-qt-session.sh"
 step "all steps passed; screenshots in $out"

@@ -118,5 +118,6 @@ xdotool mouseup 1 mousemove 0 0 sleep 0.5 && shot shrunk && read -r w h X Y < <(
 X=${X#+} Y=${Y#+} W=$w && menu Up Return && ended
 
 source "$root/scripts/e2e-windows-files.sh"
+source "$root/scripts/e2e-windows-language.sh"
 source "$root/scripts/e2e-windows-timers.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"
