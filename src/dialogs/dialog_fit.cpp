@@ -1,5 +1,6 @@
 #include "dialogs/dialog_fit.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "timekeeping/time_text.h"
@@ -34,7 +35,8 @@ std::string widestListEntry(const Texts& texts) { return durationLabel(kLongestL
 FittedDialog fitDialog(const dialog_texts::DialogLayout& layout, std::span<const ControlLayout> controls,
                        std::span<const ControlNeed> needs) {
     Stretch across, down;
-    for (std::size_t i = 0; i < controls.size() && i < needs.size(); ++i) {
+    const std::size_t measured = std::min(controls.size(), needs.size());
+    for (std::size_t i = 0; i < measured; ++i) {
         across.atLeast(needs[i].width, controls[i].rect.width);
         down.atLeast(needs[i].height, controls[i].rect.height);
     }

@@ -11,13 +11,13 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
 }
 
-// The key of a "key=value" line; none for comments, blank and other lines.
+// The key of a "key=value" line; none for a line without '='. A comment's
+// "key" begins with '#', as no key of the program does.
 std::optional<std::string_view> keyOf(std::string_view line) {
     if (line.starts_with(kByteOrderMark)) line.remove_prefix(kByteOrderMark.size());
-    const std::string_view content = trimmed(line);
-    const std::size_t equals = content.find('=');
-    if (content.empty() || content.front() == '#' || equals == std::string_view::npos) return std::nullopt;
-    return trimmed(content.substr(0, equals));
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return std::nullopt;
+    return trimmed(line.substr(0, equals));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ std::vector<DWORD> dialogTemplate(const dt::DialogLayout& layout, std::span<cons
     t.rect(layout.rect);
     t.word(0), t.word(0);  // no menu, the standard dialog class
     t.text(wide(texts, layout.caption));
-    t.word(static_cast<uint32_t>(layout.fontPoints)), t.word(FW_NORMAL), t.word(DEFAULT_CHARSET << 8);  // italic 0
+    t.word(static_cast<uint32_t>(layout.fontPoints)), t.word(FW_DONTCARE), t.word(DEFAULT_CHARSET << 8);  // not italic
     t.text(wideFromNarrow(layout.fontFace));
     for (const dt::ControlLayout& c : controls) {
         t.alignToDword();

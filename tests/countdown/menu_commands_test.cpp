@@ -80,6 +80,24 @@ TEST_F(MenuTest, CheckMarksAndTheStartStopLabelFollowTheState) {
     EXPECT_EQ(menu.at(5), "32788 ストップ(左ダブルクリック)");
 }
 
+// In English every text the window shows comes from the English catalogue:
+// menu, tooltip, help message.
+TEST(EnglishTimer, MenuTooltipAndHelp) {
+    CountdownSetup s;
+    s.platform.services.texts = Texts();
+    s.start();
+    s.window->onRButtonUp({10, 20});
+    const auto menu = lines(s.platform.dialogs.menus.back().items);
+    EXPECT_EQ(std::vector<std::string>(menu.begin(), menu.begin() + 6),
+              (std::vector<std::string>{"32794 3 min", "32795 10 min", "32796 1 h", "32793 Set time...", "-",
+                                        "32788 Start (double-click)"}));
+    EXPECT_EQ(menu.at(11), "  32798 Register frequent times...");
+    EXPECT_EQ(s.host.tooltip, "Quillastor Countdown Timer Ver1.01\r\n• Start or stop: double-click\r\n"
+                              "• Reset: triple-click\r\n• Move the window: drag");
+    s.command(kCmdHelp);
+    EXPECT_EQ(s.said().back(), "box Readme-en.txt was not found.|Quillastor Countdown Timer|48");
+}
+
 // Every id reaches its action; toggles store exactly 1 or 0 and the topmost
 // one is applied at once.
 TEST_F(MenuTest, EveryCommandReachesItsAction) {

@@ -21,6 +21,7 @@ TEST(ProgramStart, ChoosesTheLanguageAndNamesWhatTheOptionsGetWrong) {
         {"Japanese system", {}, nullptr, {"ja-JP", "ja"}, "ja", ""},
         {"English system", {}, nullptr, {"en-US", "en"}, "en", ""},
         {"a locale name", {}, nullptr, {"ja_JP.UTF-8"}, "ja", ""},
+        {"a tag in capitals", {}, nullptr, {"JA-JP"}, "ja", ""},
         {"no catalogue: English, not the second language", {}, nullptr, {"fr-FR", "ja-JP"}, "en", ""},
         {"the C locale", {}, nullptr, {"C"}, "en", ""},
         {"the system says nothing", {}, nullptr, {}, "en", ""},

@@ -23,7 +23,7 @@ TEST(ProgramOptions, ReadSetAndWrittenAsTheUserLeftThem) {
     };
     const Row table[] = {
         {"no file", std::nullopt, "auto", "", "language=ja\n"},
-        {"comments, unknown keys, CRLF, spaces", "# mine\r\nhotkey=x\r\n language = en \r\n\r\nzz", "en", "", "# mine\r\nhotkey=x\r\nlanguage=ja\r\n\r\nzz"},
+        {"comments, unknown keys, CRLF, spaces", "# mine\r\nhotkey=x\r\n language = en \r\n#language=ja\r\n\r\nzz", "en", "", "# mine\r\nhotkey=x\r\nlanguage=ja\r\n#language=ja\r\n\r\nzz"},
         {"a byte-order mark, the last line counts", "\xEF\xBB\xBFlanguage=en\nlanguage=auto", "auto", "", "\xEF\xBB\xBFlanguage=en\nlanguage=ja"},
         {"a new key after a last line without a break", "# only a comment", "auto", "", "# only a comment\nlanguage=ja\n"},
         {"a value it does not take", "language=klingon\nnotify=on\n", "auto", "language=klingon", "language=ja\nnotify=on\n"},

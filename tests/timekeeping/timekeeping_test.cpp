@@ -112,6 +112,9 @@ TEST(DurationLabel, SpellsAndParsesBackInEveryLanguage) {
     }
     for (const Catalogue& catalogue : kCatalogues)
         for (int32_t s = 0; s <= 90000; ++s) ASSERT_EQ(parseDurationLabel(durationLabel(s, Texts(catalogue))), s);
+    // The unit word the parser looks for, also where a translation numbers its placeholder.
+    for (const auto& [form, unit] : {std::pair{"%d min", "min"}, {"%1$d 時間", "時間"}, {" %12$d ", ""}, {"%ds", "s"}})
+        EXPECT_EQ(unitWord(form), unit) << form;
 }
 
 // The parser reads numbers as atoi does: leading white space, a sign, digits
