@@ -8,13 +8,11 @@ while IFS='|' read -r expected environment options arguments; do
 done <<'ROWS'
 使い方|LANG=ja_JP.UTF-8||
 Usage:|LANG=en_US.UTF-8||
-Usage:|LANG=C||
 使い方|LANG=en_US.UTF-8 LC_MESSAGES=ja_JP.UTF-8||
 Usage:|LANG=ja_JP.UTF-8 LC_ALL=en_US.UTF-8||
 使い方|LANG=en_US.UTF-8 LANGUAGE=ja||
 Usage:|LANG=ja_JP.UTF-8 LANGUAGE=fr:ja||
 Usage:|LANG=ja_JP.UTF-8|language=en|
-使い方|LANG=en_US.UTF-8|language=en|--lang ja
 Usage:|LANG=en_US.UTF-8|language=japanese|
 ROWS
 grep -q "language=japanese is not a value" "$out/lang.err" || fail "a bad language in the options file is not named: $(cat "$out/lang.err")"

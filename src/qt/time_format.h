@@ -1,6 +1,6 @@
-// Date-time picker display formats ("HH時間mm分ss秒") as QDateTimeEdit
-// display formats ("HH'時間'mm'分'ss'秒'"): field letters stay, everything
-// else becomes quoted literal text.
+// Date-time picker display formats ("HH' h 'mm' min'", "HH:mm") as
+// QDateTimeEdit display formats: field letters stay, everything else becomes
+// quoted literal text.
 #pragma once
 
 #include <QString>

@@ -16,12 +16,12 @@
 #include "qt/qt_canvas.h"
 #include "qt/qt_geometry.h"
 #include "qt/qt_timer_instances.h"
+#include "resources/dialog_texts.h"
 
 namespace {
 
 // The window template: 44 x 12 dialog units of client area in the window's
-// font, "ＭＳ Ｐゴシック" 12 points.
-constexpr const char* kWindowFace = "ＭＳ Ｐゴシック";
+// font, the dialogs' face at 12 points.
 constexpr int kWindowFontPoints = 12;
 constexpr int kTemplateWidthUnits = 44;
 constexpr int kTemplateHeightUnits = 12;
@@ -161,7 +161,7 @@ void TimerWidget::killTimer(uint32_t id) {
 
 void TimerWidget::redrawNow() { repaint(); }
 
-LogFont TimerWidget::dialogFont() const { return templateLogFont(kWindowFace, kWindowFontPoints); }
+LogFont TimerWidget::dialogFont() const { return templateLogFont(dialog_texts::kFontFace, kWindowFontPoints); }
 
 void TimerWidget::setTitle(const std::string& text) {
     setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));

@@ -116,16 +116,6 @@ TEST(CommandLine, ParsesOrExplains) {
     }
 }
 
-// In English a refusal's box gives each sentence its own line too.
-TEST(CommandLine, ExplainsInEnglish) {
-    const std::pair<Args, const char*> table[] = {
-        {{"0"}, "“0” cannot be used.\nA time runs from 1 second to 99:59:59.\n\nQuillastorTimer --help shows the usage."},
-        {{"--lang", "fr"}, "There is no language “fr”.\nThe languages are en, ja.\n\nQuillastorTimer --help shows the usage."},
-        {{"--version"}, "Quillastor Countdown Timer Ver1.01"},
-    };
-    for (const auto& [args, box] : table) EXPECT_EQ(commandLineMessage(parseCommandLine(args), Texts()).box, box);
-}
-
 // A start time acts as the set-time dialog's OK: it replaces the stored
 // duration and starts at once with auto-start on (the first-run default).
 TEST(CommandLineStart, OverridesTheStoredDurationAndStarts) {

@@ -88,9 +88,8 @@ TEST(EnglishTimer, MenuTooltipAndHelp) {
     s.start();
     s.window->onRButtonUp({10, 20});
     const auto menu = lines(s.platform.dialogs.menus.back().items);
-    EXPECT_EQ(std::vector<std::string>(menu.begin(), menu.begin() + 6),
-              (std::vector<std::string>{"32794 3 min", "32795 10 min", "32796 1 h", "32793 Set time...", "-",
-                                        "32788 Start (double-click)"}));
+    EXPECT_EQ(std::vector<std::string>(menu.begin(), menu.begin() + 6), (std::vector<std::string>{"32794 3 min", "32795 10 min",
+        "32796 1 h", "32793 Set time...", "-", "32788 Start (double-click)"}));
     EXPECT_EQ(menu.at(11), "  32798 Register frequent times...");
     EXPECT_EQ(s.host.tooltip, "Quillastor Countdown Timer Ver1.01\r\n• Start or stop: double-click\r\n"
                               "• Reset: triple-click\r\n• Move the window: drag");

@@ -165,12 +165,12 @@ TEST(DialogFit, StretchesTheDialogByTheLargestNeed) {
         {"a button wider", 3, {75, 0}, {0, 0, 200, 79}, {18, 13, 158, 10}, {114, 58, 75, 14}},
         {"the check box taller", 0, {0, 15}, {0, 0, 133, 119}, {12, 19, 105, 16}, {76, 87, 50, 21}},
     };
+    const auto text = [](const Rect& r) { return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" + std::to_string(r.height); };
     for (const Row& row : table) {
         std::vector<ControlNeed> needs(dt::kSetTimeControls.size());
         needs[row.control] = row.need;
         const FittedDialog fitted = fitDialog(dt::kSetTimeDialog, dt::kSetTimeControls, needs);
-        const auto same = [](const Rect& a, const Rect& b) { return std::tie(a.x, a.y, a.width, a.height) == std::tie(b.x, b.y, b.width, b.height); };
-        EXPECT_TRUE(same(fitted.dialog, row.dialog) && same(fitted.controls[0], row.checkBox) && same(fitted.controls[3], row.cancel)) << row.name;
+        EXPECT_EQ(text(fitted.dialog) + text(fitted.controls[0]) + text(fitted.controls[3]), text(row.dialog) + text(row.checkBox) + text(row.cancel)) << row.name;
     }
 }
 

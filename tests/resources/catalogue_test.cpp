@@ -15,10 +15,10 @@ TEST(Catalogue, FillsPlaceholdersInAnyOrder) {
         {"%s and %s", {"a"}, "a and "},  // a value the caller did not give is left out
         {"100%", {}, "100%"},
     };
+    std::array<std::string_view, kTextCount> texts{};
+    const Catalogue catalogue{"xx", texts};
     for (const auto& row : table) {
-        std::array<std::string_view, kTextCount> texts{};
         texts[static_cast<std::size_t>(TextId::product_version_line)] = row.text;
-        const Catalogue catalogue{"xx", texts};
         EXPECT_EQ(Texts(catalogue).format(TextId::product_version_line, row.values), row.filled) << row.text;
     }
 }

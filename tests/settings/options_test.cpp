@@ -14,13 +14,9 @@ std::vector<uint8_t> bytes(const std::string& text) { return {text.begin(), text
 
 TEST(ProgramOptions, ReadSetAndWrittenAsTheUserLeftThem) {
     const std::string big = std::string(kLargestFileBytes, '#') + "\nlanguage=en\n";
-    struct Row {
-        const char* name;
-        std::optional<std::string> file;  // beside the program; none: missing
-        const char* language;             // the value in use
-        const char* refused;              // "key=value" named to the user
-        std::optional<std::string> saved;  // the file after language=ja is set; none: not saved
-    };
+    // The file beside the program (none: missing), the value in use, "key=value" named to the user, the
+    // file after language=ja is set (none: not saved).
+    struct Row { const char* name; std::optional<std::string> file; const char* language, *refused; std::optional<std::string> saved; };
     const Row table[] = {
         {"no file", std::nullopt, "auto", "", "language=ja\n"},
         {"comments, unknown keys, CRLF, spaces", "# mine\r\nhotkey=x\r\n language = en \r\n#language=ja\r\n\r\nzz", "en", "", "# mine\r\nhotkey=x\r\nlanguage=ja\r\n#language=ja\r\n\r\nzz"},
@@ -40,8 +36,7 @@ TEST(ProgramOptions, ReadSetAndWrittenAsTheUserLeftThem) {
         EXPECT_EQ(options.unreadable(), row.file == big);
         std::string refused;
         for (const auto& r : options.refused()) refused += r.key + "=" + r.value;
-        EXPECT_EQ(refused, row.refused);
-        EXPECT_EQ(files.writes, 0);  // reading never writes
+        EXPECT_TRUE(refused == row.refused && files.writes == 0) << refused;  // reading never writes
         EXPECT_EQ(options.set("language", "ja"), row.saved.has_value());
         EXPECT_EQ(files.files["/exe/timer.ini"], bytes(row.saved.value_or(row.file.value_or(""))));
         EXPECT_EQ(options.value("language"), "ja");  // in use, saved or not
@@ -55,12 +50,9 @@ TEST(ProgramOptions, RefusedValuesAndFolders) {
     FakeFileStore files;
     ProgramOptions options(files, {"/exe", "/home/Q"}, "timer.ini");
     options.read();
-    EXPECT_FALSE(options.set("language", "fr"));
-    EXPECT_FALSE(options.set("colour", "red"));
-    EXPECT_EQ(files.writes, 0);
+    EXPECT_FALSE(options.set("language", "fr") || options.set("colour", "red") || files.writes > 0);
     files.refused = {"/exe/timer.ini"};
-    EXPECT_TRUE(options.set("language", "en"));
-    EXPECT_EQ(files.files["/home/Q/timer.ini"], bytes("language=en\n"));
+    EXPECT_TRUE(options.set("language", "en") && files.files["/home/Q/timer.ini"] == bytes("language=en\n"));
     files.refused.insert("/home/Q/timer.ini");
     EXPECT_FALSE(options.set("language", "ja"));
 }

@@ -5,33 +5,21 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
-
-namespace {
-
-void printUtf8(const std::wstring& text) {
-    char bytes[1024] = {};
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes - 1, nullptr, nullptr);
-    std::printf("%s\n", bytes);
-}
 
 // WM_GETTEXT reaches a control of another process, as GetWindowText does not.
-std::wstring textOf(HWND window) {
+void printText(HWND window) {
     wchar_t text[512] = {};
+    char utf8[1536] = {};
     SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-    return text;
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    std::printf("%s\n", utf8);
 }
 
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "ui-language") == 0) {
-        std::printf("%04X\n", GetUserDefaultUILanguage());
-        return 0;
-    }
+    if (argc == 2 && std::strcmp(argv[1], "ui-language") == 0) return std::printf("%04X\n", GetUserDefaultUILanguage()) < 0;
     const HWND dialog = GetForegroundWindow();
     if (argc != 2 || std::strcmp(argv[1], "texts") != 0 || !dialog) return 1;
-    printUtf8(textOf(dialog));
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) printUtf8(textOf(child));
+    printText(dialog);
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) printText(child);
     return 0;
 }
