@@ -24,6 +24,7 @@ foreach(name quillastor-timer.desktop org.quillastor.timer.metainfo.xml)
     list(APPEND desktop_files ${CMAKE_CURRENT_BINARY_DIR}/${name})
 endforeach()
 add_custom_target(quillastor_desktop_files ALL DEPENDS ${desktop_files})
+add_dependencies(QuillastorTimer quillastor_desktop_files)  # the package is made from the program's build
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/quillastor-timer.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 
 # The manual pages (English, Japanese) and the changelog, compressed as
