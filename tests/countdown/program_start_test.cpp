@@ -26,7 +26,6 @@ TEST(ProgramStart, ChoosesTheLanguageAndNamesWhatTheOptionsGetWrong) {
         {"the C locale", {}, nullptr, {"C"}, "en", ""},
         {"the system says nothing", {}, nullptr, {}, "en", ""},
         {"the option over the system", {}, "language=en", {"ja-JP"}, "en", ""},
-        {"auto is the system's", {}, "language=auto", {"ja-JP"}, "ja", ""},
         {"--lang over the option", {"--lang", "ja"}, "language=en", {"en-US"}, "ja", ""},
         {"--lang over the system", {"--lang=en", "--help"}, nullptr, {"ja-JP"}, "en", ""},
         {"a bad --lang: refused in the system's", {"--lang", "xx"}, nullptr, {"ja-JP"}, "ja", ""},

@@ -105,8 +105,7 @@ private Q_SLOTS:
                 const DialogBaseUnits base = dialogBaseUnits(d.font());
                 for (const dt::ControlLayout& c : controls) {
                     const QWidget* w = d.findChildren<QWidget*>(controlName(c.id), Qt::FindDirectChildrenOnly).first();
-                    const QRect given = dialogUnitsToPixels(base, c.rect.x, c.rect.y, c.rect.width, c.rect.height);
-                    QVERIFY(w->width() >= given.width() && w->height() >= given.height());
+                    QVERIFY(w->size().expandedTo(dialogUnitsToPixels(base, 0, 0, c.rect.width, c.rect.height).size()) == w->size());
                     QSize need = qobject_cast<const QLabel*>(w) ? w->sizeHint() : QSize();
                     if (qobject_cast<const QCheckBox*>(w)) need.setWidth(w->sizeHint().width());  // its box is shorter than its margins
                     if (auto* button = qobject_cast<const QPushButton*>(w)) need.setWidth(w->fontMetrics().horizontalAdvance(button->text()));
