@@ -33,6 +33,15 @@ public:
     // Creates `folder` and the folders above it that are missing, private to
     // the user where the system has such a thing; true when it is there.
     virtual bool createFolders(const std::string& folder) = 0;
+    // Whether `folder` takes a new file: one is created there and removed
+    // again. Permissions alone do not tell (an administrator passes them
+    // even where the file system refuses every new file).
+    virtual bool takesNewFiles(const std::string& folder) = 0;
+    // The one spelling of `folder`: links, "." and "..", and on Windows
+    // short names, substituted drives and letter case as the file system
+    // keeps them, all resolved. A folder not there yet is its nearest
+    // existing parent's spelling with the rest of the path as given.
+    virtual std::string canonicalFolder(const std::string& folder) = 0;
 
     // The file's bytes, or nullopt when it is missing or unreadable.
     std::optional<std::vector<uint8_t>> readAll(const std::string& path) {

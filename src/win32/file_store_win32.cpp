@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -93,6 +94,26 @@ HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
     return INVALID_HANDLE_VALUE;
 }
 
+// The folder's path as the file system keeps it, with the "\\?\" that
+// Windows puts in front removed ("\\?\UNC\server" becomes "\\server").
+std::optional<std::wstring> finalPath(const std::wstring& folder) {
+    Handle handle(CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid()) return std::nullopt;
+    std::wstring path(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = GetFinalPathNameByHandleW(handle.get(), path.data(), static_cast<DWORD>(path.size()),
+                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) return std::nullopt;
+        const bool fits = length < path.size();
+        path.resize(length);
+        if (fits) break;
+    }
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\" + path.substr(7);
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+    return path;
+}
+
 class Win32FileStore : public FileStore {
 public:
     Win32FileStore(std::size_t writableBytes, ReplaceCall call) : writableBytes_(writableBytes), call_(std::move(call)) {}
@@ -157,6 +178,30 @@ public:
         CreateDirectoryW(wide.c_str(), nullptr);
         const DWORD attributes = GetFileAttributesW(wide.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
+
+    bool takesNewFiles(const std::string& folder) override {
+        std::wstring probe;
+        Handle file(createTemporary(wideFromNarrow(folder) + L"\\.QuillastorTimer-probe", probe));
+        if (!file.valid()) return false;
+        file.close();
+        DeleteFileW(probe.c_str());
+        return true;
+    }
+
+    std::string canonicalFolder(const std::string& folder) override {
+        std::wstring existing = wideFromNarrow(folder), rest;
+        for (;;) {
+            if (std::optional<std::wstring> final = finalPath(existing)) {
+                if (!rest.empty() && final->back() != L'\\') *final += L'\\';
+                return narrowFromWide(*final + rest);
+            }
+            const auto separator = existing.find_last_of(L"\\/");
+            if (separator == std::wstring::npos || separator + 1 == existing.size()) return folder;
+            rest = existing.substr(separator + 1) + (rest.empty() ? L"" : L"\\" + rest);
+            // "C:" alone would be the drive's current folder; its root is "C:\".
+            existing.resize(separator > 0 && existing[separator - 1] == L':' ? separator + 1 : separator);
+        }
     }
 
 private:

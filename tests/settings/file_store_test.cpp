@@ -1,5 +1,6 @@
 // The system's file store: safe replacement, injected write failures, the
-// read-only file, and (POSIX) the folder that refuses new files and links.
+// read-only file, a folder's spellings and (POSIX) the folder that refuses
+// new files and links.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,7 +12,9 @@
 
 #include "platform/file_store.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -60,6 +63,35 @@ TEST(FileStore, ReplacesWholeOrNotAtAllAndLeavesNoTemporaries) {
     EXPECT_FALSE(store.replaceAll(f.file, pattern(128, 4)));  // a read-only file is refused
     EXPECT_EQ(f.read(), pattern(128, 3));
     EXPECT_FALSE(store.replaceAll((f.dir / "no/such/Timer.dat").string(), pattern(4, 5)));
+}
+
+// One folder, however it is spelled, gives one spelling; a folder not there
+// yet its nearest parent's with the rest. The probe leaves nothing behind.
+TEST(FileStore, AFolderHasOneSpellingAndTakesAFileOrNot) {
+    Folder f;
+    FileStore& store = systemFileStore();
+    fs::create_directories(f.dir / "sub");
+    const std::string canonical = store.canonicalFolder(f.dir.string());
+    std::vector<std::string> spellings{(f.dir / "sub" / "..").string(), (f.dir / "sub" / "." / "..").string()};
+#ifdef _WIN32
+    std::wstring upper = f.dir.wstring();
+    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    spellings.push_back(fs::path(upper).string());
+    wchar_t shortName[MAX_PATH] = {};
+    if (GetShortPathNameW(f.dir.c_str(), shortName, MAX_PATH)) spellings.push_back(fs::path(shortName).string());
+#else
+    fs::create_directory_symlink(f.dir, f.dir.string() + "-link");
+    spellings.push_back(f.dir.string() + "-link");
+#endif
+    for (const std::string& spelling : spellings) EXPECT_EQ(store.canonicalFolder(spelling), canonical) << spelling;
+    EXPECT_EQ(store.canonicalFolder((f.dir / "sub" / "new" / "deeper").string()),
+              (fs::path(store.canonicalFolder((f.dir / "sub").string())) / "new" / "deeper").string());
+    EXPECT_TRUE(store.takesNewFiles(f.dir.string()));
+    EXPECT_EQ(f.entries(), 1u);
+    EXPECT_FALSE(store.takesNewFiles((f.dir / "missing").string()));
+#ifndef _WIN32
+    fs::remove(f.dir.string() + "-link");
+#endif
 }
 
 #ifndef _WIN32
