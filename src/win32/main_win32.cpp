@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "countdown/command_line.h"
@@ -75,10 +74,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (line.action != CommandLine::Action::Run) return answer(line);
     Win32Paths paths = executablePaths();
     Win32TimerInstances instances;
-    const TimerLaunch launch = launchTimer(instances, paths.settingsPath, line.name, line.start);
+    const TimerLaunch launch =
+        launchTimer(instances, systemFileStore(), paths.settingsPath, paths.userSettingsFolder, line.name, line.start);
     if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
     if (launch.outcome == TimerLaunch::Outcome::Failed) return refuse(launch.message, launch.exitStatus());
-    if (!launch.slot.main) paths.startingSettingsPath = std::exchange(paths.settingsPath, launch.slot.path);
+    paths.settingsPath = launch.slot.path;
+    paths.startingSettingsPath = launch.slot.startingPath;
     initCommonControls();
     Win32Platform platform(paths);
     TimerApp app;

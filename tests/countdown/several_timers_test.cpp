@@ -10,30 +10,94 @@
 #include "settings/timer_slot.h"
 #include "window/beside_timers.h"
 
-TEST(SeveralTimers, EachTimerHoldsItsOwnFile) {
-    struct Row { const char* name; std::set<std::string> heldElsewhere; std::optional<std::string> timerName; const char* path; bool held; };
-    const std::string main = "/exe/QuillastorTimer.dat", two = "/exe/QuillastorTimer-2.dat";
-    const std::string four = "/exe/QuillastorTimer-4.dat", tea = "/exe/QuillastorTimer-tea.dat";
+// Each file lies where the location rule puts it, and the hold is on it
+// there, by its canonical path: "/exe" may take no file, "/u" is the user's.
+TEST(SeveralTimers, EachTimerHoldsTheFileItWrites) {
+    struct Row { const char* name; bool closed; std::set<std::string> present, heldElsewhere; std::optional<std::string> timerName;
+                 const char* path; bool held; const char* starting; };
     const Row table[] = {
-        {"main free", {}, {}, "/exe/QuillastorTimer.dat", true},
-        {"main held", {main}, {}, "/exe/QuillastorTimer-2.dat", true},
-        {"main and 2 held", {main, two}, {}, "/exe/QuillastorTimer-3.dat", true},
-        {"a gap at 3", {main, two, four}, {}, "/exe/QuillastorTimer-3.dat", true},
-        {"only 2 held", {two}, {}, "/exe/QuillastorTimer.dat", true},
-        {"named, free", {main}, "tea", "/exe/QuillastorTimer-tea.dat", true},
-        {"named, running", {tea}, "tea", "/exe/QuillastorTimer-tea.dat", false},
+        {"main free", false, {}, {}, {}, "/exe/Q.dat", true, ""},
+        {"main held", false, {}, {"/exe/Q.dat"}, {}, "/exe/Q-2.dat", true, "/exe/Q.dat"},
+        {"main and 2 held", false, {}, {"/exe/Q.dat", "/exe/Q-2.dat"}, {}, "/exe/Q-3.dat", true, "/exe/Q.dat"},
+        {"a gap at 3", false, {}, {"/exe/Q.dat", "/exe/Q-2.dat", "/exe/Q-4.dat"}, {}, "/exe/Q-3.dat", true, "/exe/Q.dat"},
+        {"only 2 held", false, {}, {"/exe/Q-2.dat"}, {}, "/exe/Q.dat", true, ""},
+        {"named, free", false, {}, {"/exe/Q.dat"}, "tea", "/exe/Q-tea.dat", true, "/exe/Q.dat"},
+        {"named, running", false, {}, {"/exe/Q-tea.dat"}, "tea", "/exe/Q-tea.dat", false, "/exe/Q.dat"},
+        {"no file may be added: the user's", true, {}, {}, {}, "/u/Q.dat", true, ""},
+        {"held in the user's folder", true, {}, {"/u/Q.dat"}, {}, "/u/Q-2.dat", true, "/u/Q.dat"},
+        {"a named timer in the user's folder", true, {}, {}, "tea", "/u/Q-tea.dat", true, "/u/Q.dat"},
+        {"the main file beside, the next in the user's", true, {"/exe/Q.dat"}, {"/exe/Q.dat"}, {}, "/u/Q-2.dat", true, "/exe/Q.dat"},
+        {"a named file beside", true, {"/exe/Q-tea.dat"}, {}, "tea", "/exe/Q-tea.dat", true, "/u/Q.dat"},
     };
     for (const Row& row : table) {
+        FakeFileStore files;
+        if (row.closed) files.closedFolders = {"/exe"};
+        for (const std::string& path : row.present) files.files[path] = {1};
         FakeInstances instances;
         instances.held = row.heldElsewhere;
-        const TimerSlot slot = claimSlot(instances, main, row.timerName);
-        EXPECT_EQ(slot.path, row.path) << row.name;
+        const TimerSlot slot = claimSlot(instances, files, {"/exe", "/u"}, "Q.dat", row.timerName);
+        EXPECT_EQ(slot.path + " " + slot.key, std::string(row.path) + " " + row.path) << row.name;
         EXPECT_EQ(slot.hold != nullptr, row.held) << row.name;
-        EXPECT_EQ(slot.main, slot.path == main) << row.name;
+        EXPECT_EQ(slot.startingPath, row.starting) << row.name;
     }
     FakeInstances full;
-    for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? main : slotPath(main, std::to_string(n)));
-    EXPECT_EQ(claimSlot(full, main, std::nullopt).hold, nullptr);
+    FakeFileStore files;
+    for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? "/exe/Q.dat" : slotPath("/exe/Q.dat", std::to_string(n)));
+    EXPECT_EQ(claimSlot(full, files, {"/exe", "/u"}, "Q.dat", std::nullopt).hold, nullptr);
+}
+
+// Two copies running at once, the second started from `second`: two files,
+// however the folders are reached. /a and /b take no file; /link/exe is /exe.
+TEST(SeveralTimers, TwoCopiesNeverShareAFile) {
+    struct Row { const char* name; const char* first; const char* second; const char* path; const char* key; };
+    const Row table[] = {
+        {"two folders that take no file", "/a", "/b", "/u/Q-2.dat", "/u/Q-2.dat"},
+        {"one folder spelled two ways", "/exe", "/link/exe", "/link/exe/Q-2.dat", "/exe/Q-2.dat"},
+        {"two folders of their own", "/exe", "/a/open", "/a/open/Q.dat", "/a/open/Q.dat"},
+    };
+    for (const Row& row : table) {
+        FakeFileStore files;
+        files.closedFolders = {"/a", "/b"};
+        files.spellings = {{"/link/exe", "/exe"}};
+        FakeInstances instances;
+        const TimerSlot first = claimSlot(instances, files, {row.first, "/u"}, "Q.dat", std::nullopt);
+        const TimerSlot second = claimSlot(instances, files, {row.second, "/u"}, "Q.dat", std::nullopt);
+        ASSERT_TRUE(first.hold && second.hold) << row.name;
+        EXPECT_EQ(second.path + " " + second.key, std::string(row.path) + " " + row.key) << row.name;
+    }
+}
+
+// A start as the program makes it, to Exit: a fresh copy whose folder takes a
+// file runs afresh, whatever the user's folder holds; one whose folder takes
+// none runs on the user's file. Each saves the file it read.
+TEST(SeveralTimers, AStartSavesTheFileItRead) {
+    struct Row { const char* name; bool closed; const char* shown; const char* saved; int32_t usersLeft; };
+    const std::string users = "/home/.config/Q/timer.dat";
+    const Row table[] = {
+        {"a fresh copy in a folder that takes a file", false, "0:03:00", "/exe/timer.dat", 42},
+        {"a copy in a folder that takes none", true, "0:00:42", "/home/.config/Q/timer.dat", 77},
+    };
+    for (const Row& row : table) {
+        CountdownSetup s;
+        CountdownSettings stored;
+        stored.countdownSeconds = 42, stored.windowRect = {10, 10, 200, 50};
+        s.platform.files.files[users] = stored.storedBytes();
+        if (row.closed) s.platform.files.closedFolders = {"/exe"};
+        Services& services = s.platform.services;
+        const TimerLaunch launch = launchTimer(s.platform.instances, s.platform.files, services.settingsPath,
+                                               services.userSettingsFolder, std::nullopt, std::nullopt);
+        services.settingsPath = launch.slot.path, services.startingSettingsPath = launch.slot.startingPath;
+        s.start();
+        EXPECT_EQ(s.shown(), row.shown) << row.name;
+        s.window->setCountdownDuration(77);
+        s.command(kCmdExit);
+        const auto seconds = [&](const std::string& path) {
+            CountdownSettings saved;
+            return saved.load(s.platform.files.files[path]) ? saved.countdownSeconds : -1;
+        };
+        EXPECT_EQ(seconds(row.saved), 77) << row.name;
+        EXPECT_EQ(seconds(users), row.usersLeft) << row.name;
+    }
 }
 
 TEST(SeveralTimers, Names) {
@@ -94,7 +158,8 @@ TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
         FakeInstances instances;
         if (row.teaRuns) instances.held.insert(tea);
         instances.peerGone = row.peerGone;
-        const TimerLaunch launch = launchTimer(instances, "/exe/QuillastorTimer.dat", row.timerName, StartTime{300, false});
+        FakeFileStore files;
+        const TimerLaunch launch = launchTimer(instances, files, "/exe/QuillastorTimer.dat", "/u", row.timerName, StartTime{300, false});
         EXPECT_EQ(launch.outcome, row.outcome) << row.name;
         EXPECT_EQ(launch.exitStatus(), row.outcome == O::Failed ? 1 : 0) << row.name;
         EXPECT_EQ(instances.sent, row.sent) << row.name;

@@ -127,27 +127,32 @@ TEST(SettingsFilePath, TheExecutablesNameWithDat) {
     for (const auto& [executable, settings] : table) EXPECT_EQ(settingsFilePath(executable), settings);
 }
 
-// Beside the executable first; the user's folder when that file is missing
-// or its folder refuses it; a file there but unreadable is never written over.
+// Beside the executable, when the file is there or the folder takes one; else
+// the user's folder, made at the first save there. The folder is chosen before
+// reading: a fresh copy ignores the user's file. A file there but unreadable
+// is never written over.
 TEST(SettingsLocation, ReadsAndWritesWhereTheRuleSays) {
     const std::string kBeside = "/exe/timer.dat", kUser = "/home/.config/Q/timer.dat";
     const Bytes kA{1, 2}, kB{3};
     using Saved = SettingsLocation::Saved;
-    struct Row { const char* name; std::map<std::string, Bytes> files; std::set<std::string> unreadable, refused;
+    struct Row { const char* name; bool closed; std::map<std::string, Bytes> files; std::set<std::string> unreadable, refused;
                  std::optional<Bytes> loaded; Saved saved; std::string namedPath; };
     const Row table[] = {
-        {"nothing anywhere: beside", {}, {}, {}, {}, Saved::Yes, kBeside},
-        {"the folder refuses: the user's", {}, {}, {kBeside}, {}, Saved::Yes, kUser},
-        {"beside wins", {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
-        {"only the user's: kept there", {{kUser, kB}}, {}, {}, kB, Saved::Yes, kUser},
-        {"beside unreadable: left alone", {{kUser, kB}}, {kBeside}, {}, {}, Saved::Refused, kBeside},
-        {"the user's unreadable", {}, {kUser}, {}, {}, Saved::Refused, kUser},
-        {"beside read, then refused: not hidden", {{kBeside, kA}}, {}, {kBeside}, kA, Saved::Failed, kBeside},
-        {"nowhere to write", {}, {}, {kBeside, kUser}, {}, Saved::Failed, kUser},
+        {"nothing anywhere: beside", false, {}, {}, {}, {}, Saved::Yes, kBeside},
+        {"a fresh copy: defaults, whatever the user's folder holds", false, {{kUser, kB}}, {}, {}, {}, Saved::Yes, kBeside},
+        {"the folder refuses: the user's", true, {}, {}, {}, {}, Saved::Yes, kUser},
+        {"the folder refuses: the user's read", true, {{kUser, kB}}, {}, {}, kB, Saved::Yes, kUser},
+        {"beside wins", false, {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
+        {"beside, in a folder that refuses new files", true, {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
+        {"beside unreadable: left alone", true, {{kUser, kB}}, {kBeside}, {}, {}, Saved::Refused, kBeside},
+        {"the user's unreadable", true, {}, {kUser}, {}, {}, Saved::Refused, kUser},
+        {"beside read, then refused: not hidden", false, {{kBeside, kA}}, {}, {kBeside}, kA, Saved::Failed, kBeside},
+        {"nowhere to write", true, {}, {}, {kUser}, {}, Saved::Failed, kUser},
     };
     for (const Row& row : table) {
         FakeFileStore store;
         store.files = row.files, store.unreadable = row.unreadable, store.refused = row.refused;
+        if (row.closed) store.closedFolders = {"/exe"};
         SettingsLocation location(store, {"/exe", "/home/.config/Q"}, "timer.dat");
         EXPECT_EQ(location.read(), row.loaded) << row.name;
         EXPECT_EQ(location.write({9}), row.saved) << row.name;
@@ -155,6 +160,8 @@ TEST(SettingsLocation, ReadsAndWritesWhereTheRuleSays) {
         auto expected = row.files;
         if (row.saved == Saved::Yes) expected[row.namedPath] = {9};
         EXPECT_EQ(store.files, expected) << row.name;
+        const bool made = row.files.count(row.namedPath) == 0 && !row.unreadable.count(row.namedPath);
+        EXPECT_EQ(store.created, made ? std::set<std::string>{folderAndName(row.namedPath).first} : std::set<std::string>{}) << row.name;
     }
     EXPECT_EQ(pathInFolder("C:\\Apps", "t.dat") + pathInFolder("/", "t.dat"), "C:\\Apps\\t.dat/t.dat");
 }
