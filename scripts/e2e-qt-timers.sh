@@ -36,3 +36,43 @@ sleep 1 && [ "$status" = 0 ] && [ "$(timers)" = "$tea" ] || fail "second tea sta
 quit "$tea" "$app"
 dat="$app_dir/QuillastorTimer-tea.dat" && [[ "$(saved)" == *" 300" ]] || fail "tea saved $(saved)"
 dat="$app_dir/QuillastorTimer.dat"
+
+[ "$(id -u)" -eq 0 ] || { step "skipped: another user and chattr +i need root"; return; }
+step "another user first (nobody): the old socket names and the runtime folder squatted; each timer keeps its file and its time"
+squat="$out/squat" && mkdir -m 1777 "$squat" && rm -f "$app_dir"/QuillastorTimer-*.dat
+runuser -u nobody -- python3 - "$(id -u)" "$app_dir" "$XDG_RUNTIME_DIR" "$squat" <<'PY' & pids+=($!)
+import hashlib, os, socket, sys, time
+uid, app, run, squat = sys.argv[1:]
+tag = lambda name: hashlib.sha256((app + "/" + name).encode()).hexdigest()[:32]
+old = lambda name: "\0quillastor-timer-%s-%s" % (uid, tag(name))  # the abstract names timers listened on
+names = ["QuillastorTimer.dat", "QuillastorTimer-tea.dat"] + ["QuillastorTimer-%d.dat" % n for n in range(2, 100)]
+held = [socket.socket(socket.AF_UNIX) for _ in names]
+for s, name in zip(held, names): s.bind(old(name)), s.listen()
+os.makedirs(squat + "/runtime-root/quillastor-timer", 0o777)  # Qt's runtime folder where XDG_RUNTIME_DIR is unset
+open(squat + "/bound", "w").close()
+while not os.path.exists(squat + "/send"): time.sleep(0.1)
+for path in [old(n) for n in names] + ["%s/quillastor-timer/%s.sock" % (run, tag(n)) for n in names]:
+    try: c = socket.socket(socket.AF_UNIX); c.settimeout(1); c.connect(path); c.sendall(b"QuillastorTimer/1 duration 1\n")
+    except OSError: pass
+open(squat + "/sent", "w").close()
+PY
+for _ in $(seq 100); do [ -e "$squat/bound" ] && break; sleep 0.1; done
+seen=() && newest 25:00 && main=$win one=$app && seen+=("$win") && newest --name tea 7 && tea=$win && seen+=("$win")
+touch "$squat/send" && for _ in $(seq 100); do [ -e "$squat/sent" ] && break; sleep 0.1; done
+quit "$tea" "$app" && quit "$main" "$one"
+[ "$(saved | cut -d' ' -f5)" = 1500 ] && [ ! -e "$app_dir/QuillastorTimer-2.dat" ] || fail "the main file holds $(saved), or a -2 was made"
+dat="$app_dir/QuillastorTimer-tea.dat" && [[ "$(saved)" == *" 420" ]] || fail "tea saved $(saved)"
+dat="$app_dir/QuillastorTimer.dat" env_app=(-u XDG_RUNTIME_DIR TMPDIR="$squat") && seen=() && newest 10:00 && quit "$win" "$app"
+env_app=() && [ "$(saved | cut -d' ' -f5)" = 600 ] || fail "without its runtime folder, the timer saved $(saved)"
+grep -q "no private runtime folder" "$out/program.log" || fail "the squatted runtime folder was used without a word"
+
+step "two copies in two folders that take no file (chattr +i), both running: two windows, two files, both kept"
+copies="$out/copies" && trap 'chattr -i "$copies"/p* 2>/dev/null; cleanup' EXIT
+for p in p1 p2; do mkdir -p "$copies/$p" && cp "$app_dir"/{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav} "$copies/$p" && chattr +i "$copies/$p"; done
+env_app=(XDG_CONFIG_HOME="$copies") && seen=() && home=$app_dir
+app_dir="$copies/p1" newest 10:00 && first=$win one=$app && seen+=("$win") && app_dir="$copies/p2" newest 20:00
+quit "$win" "$app" && quit "$first" "$one" && env_app=() app_dir=$home
+for f in QuillastorTimer:600 QuillastorTimer-2:1200; do
+    dat="$copies/QuillastorTimer/${f%:*}.dat" && [ "$(saved | cut -d' ' -f5)" = "${f#*:}" ] || fail "${f%:*}.dat holds $(saved 2>&1)"
+done
+chattr -i "$copies"/p* && dat="$app_dir/QuillastorTimer.dat"
