@@ -37,3 +37,14 @@ timers 3 && shot tea-forwarded && [ "$(tea)" = "$t" ] || fail "not one tea windo
 [ "$(xdotool getwindowfocus)" = "$t" ] || fail "the tea timer did not come to the front"
 eval "$(xdotool getwindowgeometry --shell "$t")" && exits "$X" "$Y" "$WIDTH" "$HEIGHT" && gone tea
 [ "$(seconds "${dat%.dat}-tea.dat")" = 300 ] || fail "the tea timer saved $(seconds "${dat%.dat}-tea.dat") s, not 300"
+
+echo "15. Two copies in folders that take no file (chattr +i), both running: two files in %LOCALAPPDATA%\\Quillastor; a fresh copy, beside itself"
+while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && timers 0
+rm -rf "${user_dat%/*}" && trap 'chattr -i "$work"/p1 "$work"/p2 2>/dev/null; wineserver -k 2>/dev/null || true; display_stop' EXIT
+for p in p1 p2 p3; do mkdir -p "$work/$p" && cp "$app"/*.exe "$app"/*.wav "$work/$p"; done && chattr +i "$work/p1" "$work/p2"
+app="$work/p1" start p1 10:00 && timers 1 && app="$work/p2" start p2 20:00 && timers 2 && shot copies
+while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && gone p1 && gone p2
+[ "$(seconds "$user_dat") $(seconds "${user_dat%.dat}-2.dat")" = "600 1200" ] || fail "not 600 and 1200 s in two files: $(ls "${user_dat%/*}")"
+app="$work/p3" start p3 && timers 1 && exits $(places) && gone p3
+[ "$(seconds "$work/p3/QuillastorTimer.dat")" = 180 ] || fail "the fresh copy did not start afresh and save beside itself"
+chattr -i "$work/p1" "$work/p2"

@@ -27,7 +27,9 @@ public:
     // false; so does an existing file that is read-only. Where the folder
     // refuses new files but the file is writable, the file is rewritten in
     // place instead (truncated, written, flushed). A symbolic link is
-    // followed, also to a target that does not exist yet.
+    // followed, also to a target that does not exist yet. A file that another
+    // program holds is waited for (2.5 s on Windows): the settings are saved
+    // as the program or the session ends, when nobody waits on it.
     virtual bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
     // Creates `folder` and the folders above it that are missing, private to

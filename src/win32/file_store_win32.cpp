@@ -12,9 +12,12 @@
 namespace {
 
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
-// Scanners, the search indexer and sync clients hold files for moments.
-constexpr int kAttempts = 5;
+// Scanners, the search indexer and sync clients hold files for moments. A
+// read at start keeps the user waiting, so it gives up after 200 ms; a save
+// happens as the program or the session ends, and outlasts a hold of 2 s.
+constexpr int kReadAttempts = 5;
 constexpr DWORD kRetryWaitMs = 50;
+constexpr int kReplaceAttempts = 2500 / kRetryWaitMs + 1;
 
 class Handle {
 public:
@@ -58,14 +61,13 @@ DWORD replaceFile(const std::wstring& target, const std::wstring& replacement) {
     return GetLastError();
 }
 
-// Scanners, the indexer and sync clients hold files for moments, so 5, 32
-// and 1175 are tried again. Anything else, or the same after the last try,
+// A file held by another program (5, 32 and 1175) is tried again. Anything else, or the same after the last try,
 // ends in a move over the target: after 1176 the old file is gone and the new
 // one still has its temporary name; after 1177 the old one was moved aside.
 bool worthRetrying(DWORD error, int attempt) {
     const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
                       error == ERROR_UNABLE_TO_REMOVE_REPLACED;
-    return held && attempt < kAttempts;
+    return held && attempt < kReplaceAttempts;
 }
 
 bool replace(const std::wstring& target, const std::wstring& replacement, const ReplaceCall& call) {
@@ -124,7 +126,7 @@ public:
         const std::wstring wide = wideFromNarrow(path);
         HANDLE h = INVALID_HANDLE_VALUE;
         DWORD error = ERROR_SUCCESS;
-        for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        for (int attempt = 1; attempt <= kReadAttempts; ++attempt) {
             if (attempt > 1) Sleep(kRetryWaitMs);
             h = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

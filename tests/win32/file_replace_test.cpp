@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "win32/file_store_win32.h"
@@ -45,5 +46,20 @@ TEST(FileReplace, EachErrorIsRecoveredFrom) {
         }
         EXPECT_EQ(left, row.left) << row.errors[0];
     }
+    std::filesystem::remove_all(dir);
+}
+
+// A scanner or a sync client holds the file with no sharing for 2 s as the
+// program ends: the save waits it out.
+TEST(FileReplace, AFileHeldForTwoSecondsIsSavedAfterIt) {
+    const auto dir = std::filesystem::temp_directory_path() / "quillastor-held", file = dir / "Timer.dat";
+    std::filesystem::remove_all(dir), std::filesystem::create_directories(dir);
+    std::ofstream(file) << "old";
+    const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread scanner([held] { Sleep(2000), CloseHandle(held); });
+    EXPECT_TRUE(systemFileStore().replaceAll(file.string(), {'n', 'e', 'w'}));
+    scanner.join();
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(std::ifstream(file).rdbuf()), {}), "new");
     std::filesystem::remove_all(dir);
 }

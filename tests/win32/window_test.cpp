@@ -127,6 +127,7 @@ TEST(TimerWindow, ShellTooltipAndTopmost) {
         // Off, then on. Windows flags the window and its owned tooltip; Wine
         // flags only the tooltip, so the window's place in the Z order is checked.
         EXPECT_TRUE(topmost(w)) << "the saved option";
+        EXPECT_FALSE(SendMessageW(w, WM_COPYDATA, 0, 0)) << "any program may send no data at all";
         PostMessageW(w, WM_COMMAND, kCmdTopmost, 0);
         EXPECT_TRUE(waitFor([&] { return !topmost(w); }));
         PostMessageW(w, WM_COMMAND, kCmdTopmost, 0);
