@@ -139,7 +139,9 @@ TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
     for (const char* junk : {"", "raise", "QuillastorTimer/1 ", "QuillastorTimer/2 raise", "QuillastorTimer/1 duration 0",
                              "QuillastorTimer/1 duration 360000", "QuillastorTimer/1 duration -5",
                              "QuillastorTimer/1 duration 5x", "QuillastorTimer/1 at 86400",
-                             "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise "})
+                             "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise ",
+                             "QuillastorTimer/1 duration 0007", "QuillastorTimer/1 at 00", "QuillastorTimer/1 duration +5",
+                             "QuillastorTimer/1 duration  5"})
         EXPECT_FALSE(decodeForwardedTime(junk).has_value()) << junk;
 }
 
