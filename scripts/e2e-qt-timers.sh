@@ -12,11 +12,11 @@ quit() {  # window, process: Exit from its own menu
     win=$1 app=$2 && centre && xdotool click 3 && sleep 1 && xdotool key Up Return && ended || fail "$2 did not end on Exit"
 }
 
-step "two timers: the second opens right below the first; each Exit writes its own file"
+step "two timers: the second opens 8 px below the first; each Exit writes its own file"
 rm -f "$app_dir"/QuillastorTimer-*.dat && put 300 200 379 228
 seen=() && newest && first=$win one=$app one_at="$X $Y $WIDTH $HEIGHT" && seen+=("$win")
-newest && second=$win two=$app && seen+=("$win")
-[ "$X $Y" = "$(cut -d' ' -f1 <<<"$one_at") $(($(cut -d' ' -f2 <<<"$one_at") + $(cut -d' ' -f4 <<<"$one_at")))" ] ||
+newest && second=$win two=$app && seen+=("$win") && shot two-timers
+[ "$X $Y" = "$(cut -d' ' -f1 <<<"$one_at") $(($(cut -d' ' -f2 <<<"$one_at") + $(cut -d' ' -f4 <<<"$one_at") + 8))" ] ||
     fail "the second timer is at $X,$Y, not below the first at $one_at"
 drag 150 0 && quit "$second" "$two" && quit "$first" "$one"
 [ "$(stored QuillastorTimer.dat)" = "$one_at" ] && [ -f "$app_dir/QuillastorTimer-2.dat" ] || fail "not two files"

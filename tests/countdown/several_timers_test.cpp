@@ -115,20 +115,27 @@ TEST(SeveralTimers, Names) {
     for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
 }
 
+// 8 px apart, or a wider frame's width; within a work area, to its very edge.
 TEST(SeveralTimers, ANewTimerOpensWhereItHidesNone) {
     struct Row { const char* name; std::vector<Rect> timers; std::optional<Point> expected; };
     const std::vector<Rect> monitors{{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     const Row table[] = {
         {"none running", {}, std::nullopt},
-        {"below the only one", {{100, 100, 300, 160}}, Point{100, 160}},
-        {"below the lowest of two", {{100, 100, 300, 160}, {500, 300, 700, 360}}, Point{500, 360}},
-        {"above at the bottom edge", {{100, 700, 300, 760}}, Point{100, 640}},
-        {"above the highest when the lowest is at the edge", {{100, 400, 300, 460}, {100, 700, 300, 760}}, Point{100, 340}},
-        {"right when the column is full", {{100, 0, 300, 384}, {100, 384, 300, 768}}, Point{300, 0}},
-        {"onto the next monitor", {{0, 0, 1024, 768}}, Point{1024, 0}},
+        {"below the only one", {{100, 100, 300, 160}}, Point{100, 168}},
+        {"below the lowest of two", {{100, 100, 300, 160}, {500, 300, 700, 360}}, Point{500, 368}},
+        {"above at the bottom edge", {{100, 700, 300, 760}}, Point{100, 632}},
+        {"above the highest when the lowest is at the edge", {{100, 400, 300, 460}, {100, 700, 300, 760}}, Point{100, 332}},
+        {"right when the column is full", {{100, 0, 300, 384}, {100, 384, 300, 768}}, Point{308, 0}},
+        {"onto the next monitor", {{0, 0, 1024, 768}}, Point{1032, 0}},
         {"nowhere", {{0, 0, 2048, 768}}, std::nullopt},
+        {"at the bottom edge", {{100, 100, 300, 700}}, Point{100, 708}},
+        {"at the top edge", {{100, 68, 300, 768}}, Point{100, 0}},
+        {"at the right edge", {{100, 0, 816, 768}}, Point{824, 0}},
+        {"at the left edge", {{208, 0, 2048, 768}}, Point{0, 0}},
     };
-    for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, row.timers, monitors), row.expected) << row.name;
+    for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, {8, 8}, row.timers, monitors), row.expected) << row.name;
+    EXPECT_EQ(gapBetweenTimers({4, 4}), (Size{8, 8}));
+    EXPECT_EQ(gapBetweenTimers({12, 9}), (Size{12, 9}));
 }
 
 TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
@@ -218,11 +225,11 @@ TEST(SeveralTimers, ATimerWithoutItsOwnFileOpensBesideTheOthers) {
     const std::vector<Rect> one{{100, 100, 300, 180}};
     const Row table[] = {
         {"alone, first run: centred", true, false, false, {}, {492, 389, 548, 411}, 0xFF8080, 3},
-        {"first run beside another", true, false, false, one, {100, 180, 156, 202}, 0xFF8080, 3},
-        {"above when below is under the taskbar", true, false, false, {{100, 700, 300, 720}}, {100, 678, 156, 700}, 0xFF8080, 3, {{0, 0, 1024, 740}}},
-        {"a new second one: the main file's colours", false, false, false, one, {100, 180, 300, 260}, 0x123456, 1},
+        {"first run beside another", true, false, false, one, {100, 188, 156, 210}, 0xFF8080, 3},
+        {"above when below is under the taskbar", true, false, false, {{100, 700, 300, 720}}, {100, 670, 156, 692}, 0xFF8080, 3, {{0, 0, 1024, 740}}},
+        {"a new second one: the main file's colours", false, false, false, one, {100, 188, 300, 268}, 0x123456, 1},
         {"a second one with its own file", false, true, false, one, {500, 500, 700, 580}, 0x654321, 2},
-        {"its own file unreadable: defaults", false, false, true, one, {100, 180, 156, 202}, 0xFF8080, 3},
+        {"its own file unreadable: defaults", false, false, true, one, {100, 188, 156, 210}, 0xFF8080, 3},
     };
     for (const Row& row : table) {
         CountdownSetup s;
