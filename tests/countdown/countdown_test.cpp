@@ -71,6 +71,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
         {"the platform knows no monitors", {5000, 100, 5200, 160}, {}, {5000, 100, 5200, 160}},
         {"wider than 2^31", {-2147483647 - 1, 0, 2147483647, 100}, one, {-15863, 350, 16904, 450}},
         {"negative size", {300, 200, 100, 100}, one, {300, 200, 356, 222}},
+        {"no width", {300, 200, 300, 260}, one, {300, 200, 356, 222}},
         {"primary on the right", {5000, 100, 5200, 160}, primaryRight, {2780, 490, 2980, 550}, {1920, 0, 3840, 1040}},
     };
     for (const Row& row : table) {
@@ -92,7 +93,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
 // before its wrap. Checks: =<text> in the snapshot, $<text> last painted,
 // T<ms> the wake's delay ("-" none), B band, G running, A alarm, I inverted,
 // O topmost (each 0 or 1), @<x>,<y> corner, ~<said> the last sound ("-" none,
-// "_" for a space), m<n> menus opened.
+// "_" for a space), #<n> sounds played and stopped, m<n> menus opened.
 void play(CountdownSetup& s, const std::string& script) {
     std::istringstream in(script);
     for (std::string word; in >> word;) {
@@ -125,6 +126,7 @@ void play(CountdownSetup& s, const std::string& script) {
         case '@': EXPECT_EQ((Point{s.host.rect.left, s.host.rect.top}), (Point{a, b})) << "at " << word; break;
         case 'Q': s.options().alarmSound = a; break;
         case '~': EXPECT_EQ(s.said().empty() ? "-" : s.said().back(), std::regex_replace(arg, std::regex("_"), " ")) << "at " << word; break;
+        case '#': EXPECT_EQ(static_cast<int>(s.said().size()), a) << "at " << word; break;
         case 'm': EXPECT_EQ(static_cast<int>(s.platform.dialogs.menus.size()), a) << "at " << word; break;
         default: FAIL() << "unknown step " << word;
         }
@@ -150,6 +152,7 @@ TEST(Countdown, Timelines) {
         {"right press ends it and its release opens the menu", 5, 0, 1, 1, "D W5004 p A0 O1 m0 r m1 =0:00:05"},
         {"no sound: none played, none stopped", 5, 0, 0, 0, "D W5004 A1 ~- Q1 P A0 ~-"},
         {"a started sound stops whatever the option says", 5, 0, 0, 1, "D W5004 Q0 P ~stop"},
+        {"a second alarm without its sound stops none", 5, 0, 0, 1, "D W5004 P R Q0 D W5004 A1 P A0 #2"},
         {"a new duration keeps the alarm flashing", 5, 0, 0, 1, "D W5004 N30 A1 T900 W896 K I0 T904 P A0 =0:00:30"},
         {"a drag goes on from the centre", 5, 0, 0, 1, "D W4900 P M10 @110,100 W104 A1 @420,360 M12 @432,360 R W500 A1 G1"},
         {"a click sequence before expiry is dropped", 5, 0, 0, 1, "D W4800 C W204 A1 W500 A1 G1"},

@@ -4,6 +4,7 @@
 
 #include "countdown/countdown_setup.h"
 #include "countdown/forwarded_time.h"
+#include "countdown/timer_app.h"
 #include "countdown/timer_launch.h"
 #include "countdown/timer_name.h"
 #include "fake/fake_platform.h"
@@ -106,7 +107,7 @@ TEST(SeveralTimers, Names) {
     struct Row { std::string name; bool valid; };
     const Row table[] = {
         {"tea", true}, {"お茶", true}, {"Tee_2-b", true}, {"Ж9é", true}, {"2", true}, {longest, true},
-        {longestKana, true}, {"𠮷野", true},
+        {longestKana, true}, {"𠮷野", true}, {"µक", true},
         {"", false}, {longest + "a", false}, {longestKana + "お", false},
         {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
         {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false}, {"🍵", false},
@@ -148,7 +149,7 @@ TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
                              "QuillastorTimer/1 duration 5x", "QuillastorTimer/1 at 86400",
                              "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise ",
                              "QuillastorTimer/1 duration 0007", "QuillastorTimer/1 at 00", "QuillastorTimer/1 duration +5",
-                             "QuillastorTimer/1 duration  5"})
+                             "QuillastorTimer/1 duration  5", "QuillastorTimer/1 at -60"})
         EXPECT_FALSE(decodeForwardedTime(junk).has_value()) << junk;
 }
 
@@ -175,19 +176,22 @@ TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
     }
 }
 
+// The name reaches title and tooltip; messages reach the window only while it runs.
 TEST(SeveralTimers, ANamedTimerSaysItsName) {
-    CountdownSetup named, plain;
-    named.platform.window.rect = plain.platform.window.rect;
-    named.window.emplace(named.platform.services);
-    named.window->setTimerName("お茶");
-    named.window->createStateObjects();
-    named.host.attach(*named.window);
-    named.window->onInitDialog();
+    FakePlatform named;
+    FakeInstances::Hold hold(named.instances.held, "tea");
+    named.runner.session = [&](TimerWindow& window, FakeWindow& host) {
+        hold.receiver("QuillastorTimer/1 duration 300");
+        EXPECT_EQ(window.displayState().text, "0:05:00");
+        EXPECT_EQ(host.title, "お茶 - Quillastorカウントダウンタイマー");
+        EXPECT_EQ(host.tooltip->substr(0, host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
+    };
+    TimerApp().run(named.services, named.runner, {std::nullopt, "お茶", &hold});
+    EXPECT_FALSE(hold.receiver);
+    CountdownSetup plain;
     plain.start();
-    EXPECT_EQ(named.host.title, "お茶 - Quillastorカウントダウンタイマー");
     EXPECT_EQ(plain.host.title, "");
-    EXPECT_EQ(named.host.tooltip->substr(0, named.host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
-    EXPECT_EQ(plain.host.tooltip->substr(plain.host.tooltip->find('\r')), named.host.tooltip->substr(named.host.tooltip->find('\r')));
+    EXPECT_EQ(plain.host.tooltip->substr(plain.host.tooltip->find('\r')), named.window.tooltip->substr(named.window.tooltip->find('\r')));
 }
 
 // A running timer given the time of a second start: to the front (keeping the
