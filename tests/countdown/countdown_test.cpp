@@ -224,8 +224,8 @@ TEST(Persistence, ExitAndLogOffSave) {
     }
 }
 
-// A save with nowhere to go is told at Exit, naming the file, and not during
-// a log-off, when nobody may be there to answer; an unreadable file at start.
+// A save with nowhere to go is told at Exit, naming the file, and not during a
+// log-off, when nobody may be there to answer; an unreadable file at start.
 TEST(Persistence, UnreadableFileAndFailedSaveAreTold) {
     auto box = [](const std::string& path, std::string_view ending) {
         return std::vector<std::string>{"box 設定ファイル「" + path + std::string(ending) + "|Quillastorカウントダウンタイマー|48"};
@@ -237,9 +237,12 @@ TEST(Persistence, UnreadableFileAndFailedSaveAreTold) {
     EXPECT_TRUE(s.said().empty() && s.platform.files.writes == 1);  // tried, nothing said
     s.command(kCmdExit);
     EXPECT_EQ(s.said(), box("/exe/timer.dat", kSettingsNotSavedEnding));
+    EXPECT_EQ(s.platform.files.created, std::set<std::string>{"/exe"});  // a missing folder is made first
     unreadable.platform.files.unreadable = {"/exe/timer.dat"};
     unreadable.start();
+    unreadable.command(kCmdExit);  // and never written over
     EXPECT_EQ(unreadable.said(), box("/exe/timer.dat", kSettingsUnreadableEnding));
+    EXPECT_EQ(unreadable.platform.files.writes, 0);
 }
 
 }  // namespace

@@ -11,15 +11,16 @@
 #include "settings/timer_slot.h"
 #include "window/beside_timers.h"
 
-// Each file lies where the location rule puts it, and the hold is on it
-// there, by its canonical path: "/exe" may take no file, "/u" is the user's.
+// Each file lies where the location rule puts it and is held by its canonical
+// path, unless another copy holds it: "/exe" may take no file, "/u" is the
+// user's, "/link/exe" is "/exe" spelled another way.
 TEST(SeveralTimers, EachTimerHoldsTheFileItWrites) {
     struct Row { const char* name; bool closed; std::set<std::string> present, heldElsewhere; std::optional<std::string> timerName;
-                 const char* path; bool held; const char* starting; };
+                 const char* path; bool held; const char* starting; const char* program = "/exe"; const char* key = nullptr; };
     const Row table[] = {
         {"main free", false, {}, {}, {}, "/exe/Q.dat", true, ""},
+        {"a fresh copy: beside, whatever the user's folder holds", false, {"/u/Q.dat"}, {}, {}, "/exe/Q.dat", true, ""},
         {"main held", false, {}, {"/exe/Q.dat"}, {}, "/exe/Q-2.dat", true, "/exe/Q.dat"},
-        {"main and 2 held", false, {}, {"/exe/Q.dat", "/exe/Q-2.dat"}, {}, "/exe/Q-3.dat", true, "/exe/Q.dat"},
         {"a gap at 3", false, {}, {"/exe/Q.dat", "/exe/Q-2.dat", "/exe/Q-4.dat"}, {}, "/exe/Q-3.dat", true, "/exe/Q.dat"},
         {"only 2 held", false, {}, {"/exe/Q-2.dat"}, {}, "/exe/Q.dat", true, ""},
         {"named, free", false, {}, {"/exe/Q.dat"}, "tea", "/exe/Q-tea.dat", true, "/exe/Q.dat"},
@@ -29,75 +30,19 @@ TEST(SeveralTimers, EachTimerHoldsTheFileItWrites) {
         {"a named timer in the user's folder", true, {}, {}, "tea", "/u/Q-tea.dat", true, "/u/Q.dat"},
         {"the main file beside, the next in the user's", true, {"/exe/Q.dat"}, {"/exe/Q.dat"}, {}, "/u/Q-2.dat", true, "/exe/Q.dat"},
         {"a named file beside", true, {"/exe/Q-tea.dat"}, {}, "tea", "/exe/Q-tea.dat", true, "/u/Q.dat"},
+        {"one folder, another spelling", false, {}, {"/exe/Q.dat"}, {}, "/link/exe/Q-2.dat", true, "/link/exe/Q.dat", "/link/exe", "/exe/Q-2.dat"},
     };
     for (const Row& row : table) {
         FakeFileStore files;
         if (row.closed) files.closedFolders = {"/exe"};
         for (const std::string& path : row.present) files.files[path] = {1};
-        FakeInstances instances;
-        instances.held = row.heldElsewhere;
-        const TimerSlot slot = claimSlot(instances, files, {"/exe", "/u"}, "Q.dat", row.timerName);
-        EXPECT_EQ(slot.path + " " + slot.key, std::string(row.path) + " " + row.path) << row.name;
-        EXPECT_EQ(slot.hold != nullptr, row.held) << row.name;
-        EXPECT_EQ(slot.startingPath, row.starting) << row.name;
-    }
-    FakeInstances full;
-    FakeFileStore files;
-    for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? "/exe/Q.dat" : slotPath("/exe/Q.dat", std::to_string(n)));
-    EXPECT_EQ(claimSlot(full, files, {"/exe", "/u"}, "Q.dat", std::nullopt).hold, nullptr);
-}
-
-// Two copies running at once, the second started from `second`: two files,
-// however the folders are reached. /a and /b take no file; /link/exe is /exe.
-TEST(SeveralTimers, TwoCopiesNeverShareAFile) {
-    struct Row { const char* name; const char* first; const char* second; const char* path; const char* key; };
-    const Row table[] = {
-        {"two folders that take no file", "/a", "/b", "/u/Q-2.dat", "/u/Q-2.dat"},
-        {"one folder spelled two ways", "/exe", "/link/exe", "/link/exe/Q-2.dat", "/exe/Q-2.dat"},
-        {"two folders of their own", "/exe", "/a/open", "/a/open/Q.dat", "/a/open/Q.dat"},
-    };
-    for (const Row& row : table) {
-        FakeFileStore files;
-        files.closedFolders = {"/a", "/b"};
         files.spellings = {{"/link/exe", "/exe"}};
         FakeInstances instances;
-        const TimerSlot first = claimSlot(instances, files, {row.first, "/u"}, "Q.dat", std::nullopt);
-        const TimerSlot second = claimSlot(instances, files, {row.second, "/u"}, "Q.dat", std::nullopt);
-        ASSERT_TRUE(first.hold && second.hold) << row.name;
-        EXPECT_EQ(second.path + " " + second.key, std::string(row.path) + " " + row.key) << row.name;
-    }
-}
-
-// A start as the program makes it, to Exit: a fresh copy whose folder takes a
-// file runs afresh, whatever the user's folder holds; one whose folder takes
-// none runs on the user's file. Each saves the file it read.
-TEST(SeveralTimers, AStartSavesTheFileItRead) {
-    struct Row { const char* name; bool closed; const char* shown; const char* saved; int32_t usersLeft; };
-    const std::string users = "/home/.config/Q/timer.dat";
-    const Row table[] = {
-        {"a fresh copy in a folder that takes a file", false, "0:03:00", "/exe/timer.dat", 42},
-        {"a copy in a folder that takes none", true, "0:00:42", "/home/.config/Q/timer.dat", 77},
-    };
-    for (const Row& row : table) {
-        CountdownSetup s;
-        CountdownSettings stored;
-        stored.countdownSeconds = 42, stored.windowRect = {10, 10, 200, 50};
-        s.platform.files.files[users] = stored.storedBytes();
-        if (row.closed) s.platform.files.closedFolders = {"/exe"};
-        Services& services = s.platform.services;
-        const TimerLaunch launch = launchTimer(s.platform.instances, s.platform.files, services.settingsPath,
-                                               services.userSettingsFolder, std::nullopt, std::nullopt);
-        services.settingsPath = launch.slot.path, services.startingSettingsPath = launch.slot.startingPath;
-        s.start();
-        EXPECT_EQ(s.shown(), row.shown) << row.name;
-        s.window->setCountdownDuration(77);
-        s.command(kCmdExit);
-        const auto seconds = [&](const std::string& path) {
-            CountdownSettings saved;
-            return saved.load(s.platform.files.files[path]) ? saved.countdownSeconds : -1;
-        };
-        EXPECT_EQ(seconds(row.saved), 77) << row.name;
-        EXPECT_EQ(seconds(users), row.usersLeft) << row.name;
+        instances.held = row.heldElsewhere;
+        const TimerSlot slot = claimSlot(instances, files, {row.program, "/u"}, "Q.dat", row.timerName);
+        EXPECT_EQ(slot.path + " " + slot.key, std::string(row.path) + " " + (row.key ? row.key : row.path)) << row.name;
+        EXPECT_EQ(slot.hold != nullptr, row.held) << row.name;
+        EXPECT_EQ(slot.startingPath, row.starting) << row.name;
     }
 }
 
@@ -111,7 +56,8 @@ TEST(SeveralTimers, Names) {
         {"", false}, {longest + "a", false}, {longestKana + "お", false},
         {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
         {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false}, {"🍵", false},
-        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {std::string("a\0b", 3), false},
+        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {"\xF8\x90\x80\x80", false},
+        {std::string("a\0b", 3), false},
     };
     for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
 }
@@ -135,8 +81,7 @@ TEST(SeveralTimers, ANewTimerOpensWhereItHidesNone) {
         {"at the left edge", {{208, 0, 2048, 768}}, Point{0, 0}},
     };
     for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, {8, 8}, row.timers, monitors), row.expected) << row.name;
-    EXPECT_EQ(gapBetweenTimers({4, 4}), (Size{8, 8}));
-    EXPECT_EQ(gapBetweenTimers({12, 9}), (Size{12, 9}));
+    EXPECT_TRUE(gapBetweenTimers({4, 4}) == (Size{8, 8}) && gapBetweenTimers({12, 9}) == (Size{12, 9}));
 }
 
 TEST(SeveralTimers, ASecondStartHandsOverItsTime) {

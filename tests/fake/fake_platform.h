@@ -63,8 +63,8 @@ struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
 };
 
 // Paths in `unreadable` are there but cannot be read; writes to paths in
-// `refused` fail, and so do new files in `closedFolders`. `spellings` maps
-// other spellings of a folder to its canonical one.
+// `refused` fail. `closedFolders` take no new file; `spellings` maps other
+// spellings of a folder to its canonical one.
 struct FakeFileStore : FileStore {
     FileRead read(const std::string& path) override {
         if (unreadable.count(path)) return {FileRead::Status::Unreadable, {}};
@@ -72,16 +72,14 @@ struct FakeFileStore : FileStore {
     }
     bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) override {
         ++writes;
-        if (refused.count(path) || (!files.count(path) && !takesNewFiles(path.substr(0, path.rfind('/'))))) return false;
+        if (refused.count(path)) return false;
         files[path] = bytes;
         return true;
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
     bool createFolders(const std::string& folder) override { return created.insert(folder), true; }
     bool takesNewFiles(const std::string& folder) override { return !closedFolders.count(folder); }
-    std::string canonicalFolder(const std::string& folder) override {
-        return spellings.count(folder) ? spellings[folder] : folder;
-    }
+    std::string canonicalFolder(const std::string& f) override { return spellings.count(f) ? spellings[f] : f; }
     std::map<std::string, std::vector<uint8_t>> files;
     std::set<std::string> unreadable, refused, closedFolders, created;
     std::map<std::string, std::string> spellings;

@@ -1,5 +1,5 @@
 // The settings file: its bytes, what a damaged file leaves behind, the face
-// name in code page 932, where the file lives and where it is read and written.
+// name in code page 932, where the file lives.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -45,9 +45,11 @@ TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
     s.countdownSeconds = 180;
     s.autoStart = 1;
     EXPECT_EQ(s.storedBytes(), golden());
-    CountdownSettings back;
+    CountdownSettings back, again;
     ASSERT_TRUE(back.load(golden()));
     EXPECT_EQ(back.storedBytes(), golden());
+    font.lfWidth = 7, font.lfEscapement = 9, font.lfOrientation = 900, s.setFont(font);  // each field in its place
+    EXPECT_TRUE(again.load(s.storedBytes()) && again.storedBytes() == s.storedBytes());
 }
 
 // A short file fails to load; the fields read before the end keep their file
@@ -123,47 +125,13 @@ TEST(SettingsFilePath, TheExecutablesNameWithDat) {
     const std::pair<const char*, const char*> table[] = {
         {"D:\\Apps\\Timer.exe", "D:\\Apps\\Timer.dat"}, {"C:\\x\\a.b.exe", "C:\\x\\a.b.dat"},
         {"/opt/q/QuillastorTimer", "/opt/q/QuillastorTimer.dat"}, {"/home/u/v1.2/timer", "/home/u/v1.2/timer.dat"},
-        {"C:\\v1.2\\Timer", "C:\\v1.2\\Timer.dat"}, {"C:\\dir.x/Clock", "C:\\dir.x/Clock.dat"}, {"/a./timer", "/a./timer.dat"}, {"Timer", "Timer.dat"}};
+        {"C:\\v1.2\\Timer", "C:\\v1.2\\Timer.dat"}, {"C:\\dir.x/Clock", "C:\\dir.x/Clock.dat"}, {"/a./timer", "/a./timer.dat"}, {"Timer", "Timer.dat"}, {"/opt/.timer", "/opt/.dat"}};
     for (const auto& [executable, settings] : table) EXPECT_EQ(settingsFilePath(executable), settings);
+    FakeFileStore store;  // another settings file, where the executable's folder takes none
+    store.closedFolders = {"/exe"};
+    EXPECT_EQ(SettingsLocation(store, {"/exe", "/u"}, "t.ini").path() + pathInFolder("C:\\Apps", "t.dat") + pathInFolder("/", "t.dat"),
+              "/u/t.iniC:\\Apps\\t.dat/t.dat");
 }
 
-// Beside the executable, when the file is there or the folder takes one; else
-// the user's folder, made at the first save there. The folder is chosen before
-// reading: a fresh copy ignores the user's file. A file there but unreadable
-// is never written over.
-TEST(SettingsLocation, ReadsAndWritesWhereTheRuleSays) {
-    const std::string kBeside = "/exe/timer.dat", kUser = "/home/.config/Q/timer.dat";
-    const Bytes kA{1, 2}, kB{3};
-    using Saved = SettingsLocation::Saved;
-    struct Row { const char* name; bool closed; std::map<std::string, Bytes> files; std::set<std::string> unreadable, refused;
-                 std::optional<Bytes> loaded; Saved saved; std::string namedPath; };
-    const Row table[] = {
-        {"nothing anywhere: beside", false, {}, {}, {}, {}, Saved::Yes, kBeside},
-        {"a fresh copy: defaults, whatever the user's folder holds", false, {{kUser, kB}}, {}, {}, {}, Saved::Yes, kBeside},
-        {"the folder refuses: the user's", true, {}, {}, {}, {}, Saved::Yes, kUser},
-        {"the folder refuses: the user's read", true, {{kUser, kB}}, {}, {}, kB, Saved::Yes, kUser},
-        {"beside wins", false, {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
-        {"beside, in a folder that refuses new files", true, {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
-        {"beside unreadable: left alone", true, {{kUser, kB}}, {kBeside}, {}, {}, Saved::Refused, kBeside},
-        {"the user's unreadable", true, {}, {kUser}, {}, {}, Saved::Refused, kUser},
-        {"beside read, then refused: not hidden", false, {{kBeside, kA}}, {}, {kBeside}, kA, Saved::Failed, kBeside},
-        {"nowhere to write", true, {}, {}, {kUser}, {}, Saved::Failed, kUser},
-    };
-    for (const Row& row : table) {
-        FakeFileStore store;
-        store.files = row.files, store.unreadable = row.unreadable, store.refused = row.refused;
-        if (row.closed) store.closedFolders = {"/exe"};
-        SettingsLocation location(store, {"/exe", "/home/.config/Q"}, "timer.dat");
-        EXPECT_EQ(location.read(), row.loaded) << row.name;
-        EXPECT_EQ(location.write({9}), row.saved) << row.name;
-        EXPECT_EQ(location.path(), row.namedPath) << row.name;
-        auto expected = row.files;
-        if (row.saved == Saved::Yes) expected[row.namedPath] = {9};
-        EXPECT_EQ(store.files, expected) << row.name;
-        const bool made = row.files.count(row.namedPath) == 0 && !row.unreadable.count(row.namedPath);
-        EXPECT_EQ(store.created, made ? std::set<std::string>{folderAndName(row.namedPath).first} : std::set<std::string>{}) << row.name;
-    }
-    EXPECT_EQ(pathInFolder("C:\\Apps", "t.dat") + pathInFolder("/", "t.dat"), "C:\\Apps\\t.dat/t.dat");
-}
 
 }  // namespace
