@@ -45,5 +45,4 @@ for p in p1 p2 p3; do mkdir -p "$work/$p" && cp "$app"/*.exe "$app"/*.wav "$work
 app="$work/p1" start p1 10:00 && timers 1 && app="$work/p2" start p2 20:00 && timers 2 && shot copies
 while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && gone p1 && gone p2
 for p in p1 p3; do rm "$work/status-$p" 2>/dev/null; app="$work/$p" start $p && timers 1 && exits $(places) && gone $p; done
-[ "$(seconds "$user_dat") $(seconds "${user_dat%.dat}-2.dat") $(seconds "$work/p3/QuillastorTimer.dat")" = "600 1200 180" ] ||
-    fail "not 600 and 1200 s kept in the user's folder, or 180 s beside the fresh copy: $(ls "${user_dat%/*}" "$work/p3")"
+[ "$(seconds "$user_dat") $(seconds "${user_dat%.dat}-2.dat") $(seconds "$work/p3/QuillastorTimer.dat")" = "600 1200 180" ] || fail "not 600, 1200, 180 s"

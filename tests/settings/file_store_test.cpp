@@ -62,7 +62,6 @@ TEST(FileStore, ReplacesWholeOrNotAtAllAndLeavesNoTemporaries) {
     EXPECT_EQ(f.read(), pattern(128, 3));
     EXPECT_FALSE(store.replaceAll((f.dir / "no/such/Timer.dat").string(), pattern(4, 5)));
     EXPECT_FALSE(store.takesNewFiles((f.dir / "no").string()));
-    // One spelling of a folder; one not there yet is its nearest parent's with the rest.
     const std::string canonical = store.canonicalFolder(f.dir.string());
     EXPECT_EQ(store.canonicalFolder((f.dir / ".").string()), canonical);
     EXPECT_EQ(store.canonicalFolder((f.dir / "no" / "such").string()), (fs::path(canonical) / "no" / "such").string());
