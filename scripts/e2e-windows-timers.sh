@@ -40,9 +40,9 @@ eval "$(xdotool getwindowgeometry --shell "$t")" && exits "$X" "$Y" "$WIDTH" "$H
 
 echo "14. Two copies in folders that take no file (chattr +i), both running: two files in %LOCALAPPDATA%\\Quillastor, read from there; a fresh copy, beside itself"
 while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && timers 0
-rm -rf "${user_dat%/*}" && trap 'chattr -i "$work"/p1 "$work"/p2 2>/dev/null; wineserver -k 2>/dev/null || true; display_stop' EXIT
+rm -rf "${user_dat%/*}" && trap 'chattr -i "$work"/p1 "$work"/p2 2>/dev/null; rm -rf "${user_dat%/*}"; wineserver -k 2>/dev/null || true; display_stop' EXIT
 for p in p1 p2 p3; do mkdir -p "$work/$p" && cp "$app"/*.exe "$app"/*.wav "$work/$p"; done && chattr +i "$work/p1" "$work/p2"
 app="$work/p1" start p1 10:00 && timers 1 && app="$work/p2" start p2 20:00 && timers 2 && shot copies
 while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && gone p1 && gone p2
-for p in p1 p3; do rm "$work/status-$p" 2>/dev/null; app="$work/$p" start $p && timers 1 && exits $(places) && gone $p; done
-[ "$(seconds "$user_dat") $(seconds "${user_dat%.dat}-2.dat") $(seconds "$work/p3/QuillastorTimer.dat")" = "600 1200 180" ] || fail "not 600, 1200, 180 s"
+for p in p1 p3; do rm -f "$work/status-$p" && app="$work/$p" start $p && timers 1 && exits $(places) && gone $p; done
+[ "$(seconds "$user_dat") $(seconds "${user_dat%.dat}-2.dat") $(seconds "$work/p3/QuillastorTimer.dat")" = "600 1200 180" ] || fail "not 600, 1200, 180 s: $(ls "${user_dat%/*}" "$work/p3" | xargs)"
