@@ -40,7 +40,7 @@ eval "$(xdotool getwindowgeometry --shell "$t")" && exits "$X" "$Y" "$WIDTH" "$H
 
 echo "14. Two copies in folders that take no file (chattr +i), both running: two files in %LOCALAPPDATA%\\Quillastor, read from there; a fresh copy, beside itself"
 while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && timers 0
-rm -rf "${user_dat%/*}" && trap 'chattr -i "$work"/p1 "$work"/p2 2>/dev/null; rm -rf "${user_dat%/*}"; wineserver -k 2>/dev/null || true; display_stop' EXIT
+rm -rf "${user_dat%/*}" && trap 'chattr -i "$work"/p1 "$work"/p2 2>/dev/null; rm -rf "${user_dat%/*}"; wineserver -k 2>/dev/null || true; sound_stop; display_stop' EXIT
 for p in p1 p2 p3; do mkdir -p "$work/$p" && cp "$app"/*.exe "$app"/*.wav "$work/$p"; done && chattr +i "$work/p1" "$work/p2"
 app="$work/p1" start p1 10:00 && timers 1 && app="$work/p2" start p2 20:00 && timers 2 && shot copies
 while read -r x y w h; do exits "$x" "$y" "$w" "$h"; done <<<"$(places)" && gone p1 && gone p2
