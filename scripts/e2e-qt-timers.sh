@@ -56,9 +56,8 @@ touch "$squat/send" && for _ in $(seq 100); do [ -e "$squat/sent" ] && break; sl
 quit "$tea" "$app" && quit "$main" "$one"
 [ "$(saved | cut -d' ' -f5)" = 1500 ] && [ ! -e "$app_dir/QuillastorTimer-2.dat" ] || fail "the main file holds $(saved), or a -2 was made"
 dat="$app_dir/QuillastorTimer-tea.dat" && [[ "$(saved)" == *" 300" ]] || fail "tea saved $(saved)"
-dat="$app_dir/QuillastorTimer.dat"
-for env in "-u XDG_RUNTIME_DIR TMPDIR=$squat" "XDG_RUNTIME_DIR=$squat/runtime-root"; do  # Qt's folder, then ours, squatted
-    env_app=($env) && seen=() && newest 10:00 && quit "$win" "$app"
+dat="$app_dir/QuillastorTimer.dat" && for env in "-u XDG_RUNTIME_DIR TMPDIR=$squat" "XDG_RUNTIME_DIR=$squat/runtime-root"; do
+    env_app=($env) && seen=() && newest 10:00 && quit "$win" "$app"  # Qt's runtime folder, then ours, squatted
 done
 env_app=() && [ "$(saved | cut -d' ' -f5)" = 600 ] || fail "without its runtime folder, the timer saved $(saved)"
 [ "$(grep -c "no private runtime folder" "$out/program.log")" = 2 ] || fail "a squatted runtime folder was used without a word"

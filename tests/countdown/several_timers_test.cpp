@@ -55,7 +55,7 @@ TEST(SeveralTimers, Names) {
         {"", false}, {longest + "a", false}, {longestKana + "お", false},
         {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
         {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false}, {"🍵", false},
-        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {"\xF8\x90\x80\x80", false},
+        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {"\xF8\x90\x80\x80", false}, {"\xE0\x81\x81", false},
         {std::string("a\0b", 3), false},
     };
     for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
@@ -117,17 +117,19 @@ TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
     }
 }
 
-// The name reaches title and tooltip; messages reach the window only while it runs.
+// The time and name reach the window, title and tooltip; messages only while it runs.
 TEST(SeveralTimers, ANamedTimerSaysItsName) {
     FakePlatform named;
+    named.files.files["/exe/timer.dat"] = CountdownSettings().storedBytes();  // the time overrides a loaded one
     FakeInstances::Hold hold(named.instances.held, "tea");
     named.runner.session = [&](TimerWindow& window, FakeWindow& host) {
+        EXPECT_EQ(window.displayState().text, "0:01:00");
         hold.receiver("QuillastorTimer/1 duration 300");
         EXPECT_EQ(window.displayState().text, "0:05:00");
         EXPECT_EQ(host.title, "お茶 - Quillastorカウントダウンタイマー");
         EXPECT_EQ(host.tooltip->substr(0, host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
     };
-    TimerApp().run(named.services, named.runner, {std::nullopt, "お茶", &hold});
+    TimerApp().run(named.services, named.runner, {StartTime{60, false}, "お茶", &hold});
     EXPECT_FALSE(hold.receiver);
     CountdownSetup plain;
     plain.start();
