@@ -10,6 +10,7 @@ rm -rf "$out" && mkdir -p "$app_dir"
 cp "$bin/"{QuillastorTimer,libquillastor_qt_sound.so,NotifySound.wav,Readme.txt,Readme-en.txt} "$app_dir/"
 
 me=e2e-qt dat="$app_dir/QuillastorTimer.dat" installed="" sudo=""
+export XDG_RUNTIME_DIR="$out/run" && mkdir -m 700 "$XDG_RUNTIME_DIR"  # the timers' locks and sockets
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 source "$root/scripts/e2e-qt-lib.sh"
 uninstall() {

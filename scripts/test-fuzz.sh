@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${FUZZ_SECONDS:-20}
 dir="$root/build/fuzz"
-targets=(settings_load_fuzz settings_apply_fuzz duration_label_fuzz command_line_fuzz)
+targets=(settings_load_fuzz settings_apply_fuzz duration_label_fuzz command_line_fuzz forwarded_time_fuzz)
 
 echo "== fuzzing (${seconds}s per target)"
 CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DQUILLASTOR_FUZZ=ON -DBUILD_TESTING=OFF \

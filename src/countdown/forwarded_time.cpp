@@ -10,10 +10,12 @@ constexpr std::string_view kDuration = "duration ";
 constexpr std::string_view kClockTime = "at ";
 constexpr int32_t kSecondsPerDay = 86400;
 
+// Digits as std::to_string writes them: no sign, no leading zero.
 std::optional<int32_t> wholeNumber(std::string_view text) {
+    if (text.empty() || text[0] == '-' || (text[0] == '0' && text.size() > 1)) return std::nullopt;
     int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty() || text[0] == '-') return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 

@@ -15,5 +15,5 @@ struct ForwardedTime {
 };
 
 std::string encodeForwardedTime(const ForwardedTime& forwarded);
-// nullopt for a message that is not one of these.
+// nullopt for anything but what encodeForwardedTime() writes.
 std::optional<ForwardedTime> decodeForwardedTime(std::string_view message);

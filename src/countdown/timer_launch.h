@@ -7,8 +7,9 @@
 #include <string>
 
 #include "countdown/command_line.h"
-#include "resources/catalogue.h"
+#include "platform/file_store.h"
 #include "platform/timer_instances.h"
+#include "resources/catalogue.h"
 #include "settings/timer_slot.h"
 
 struct TimerLaunch {
@@ -23,5 +24,8 @@ struct TimerLaunch {
 // tried again, this many times in all.
 inline constexpr int kForwardAttempts = 3;
 
-TimerLaunch launchTimer(TimerInstances& instances, const std::string& mainPath, const std::optional<std::string>& name,
+// `besideProgram` is the main settings file beside the executable, `userFolder`
+// where the settings go when that folder takes none (see settings_location.h).
+TimerLaunch launchTimer(TimerInstances& instances, FileStore& files, const std::string& besideProgram,
+                        const std::string& userFolder, const std::optional<std::string>& name,
                         const std::optional<StartTime>& time, const Texts& texts);

@@ -31,12 +31,23 @@ public:
     // false; so does an existing file that is read-only. Where the folder
     // refuses new files but the file is writable, the file is rewritten in
     // place instead (truncated, written, flushed). A symbolic link is
-    // followed, also to a target that does not exist yet.
+    // followed, also to a target that does not exist yet. A file that another
+    // program holds is waited for (2.5 s on Windows): the settings are saved
+    // as the program or the session ends, when nobody waits on it.
     virtual bool replaceAll(const std::string& path, const std::vector<uint8_t>& bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
     // Creates `folder` and the folders above it that are missing, private to
     // the user where the system has such a thing; true when it is there.
     virtual bool createFolders(const std::string& folder) = 0;
+    // Whether `folder` takes a new file: one is created there and removed
+    // again. Permissions alone do not tell (an administrator passes them
+    // even where the file system refuses every new file).
+    virtual bool takesNewFiles(const std::string& folder) = 0;
+    // The one spelling of `folder`: links, "." and "..", and on Windows
+    // short names, substituted drives and letter case as the file system
+    // keeps them, all resolved. A folder not there yet is its nearest
+    // existing parent's spelling with the rest of the path as given.
+    virtual std::string canonicalFolder(const std::string& folder) = 0;
 
     // The file's bytes, or nullopt when it is missing or unreadable.
     std::optional<std::vector<uint8_t>> readAll(const std::string& path) {

@@ -31,9 +31,11 @@ struct Services {
     MenuPresenter& menus;
     DialogRunner& dialogs;
     TimerInstances& instances;
-    std::string settingsPath;        // this timer's settings file beside the executable
+    // This timer's settings file: the main one beside the executable until
+    // the start has chosen the file and its folder (timer_launch.h).
+    std::string settingsPath;
     std::string executableDir;       // beside the executable, for the shipped files
-    std::string userSettingsFolder;  // for the settings file where the executable's folder takes none
+    std::string userSettingsFolder;  // for the settings files where the executable's folder takes none
     // A further timer with no file of its own starts from this one's font,
     // colours and presets (the main file); empty for the main timer.
     std::string startingSettingsPath;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -151,6 +152,31 @@ public:
         ::mkdir(folder.c_str(), 0700);
         struct stat st {};
         return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+
+    bool takesNewFiles(const std::string& folder) override {
+        std::string probe;
+        const int fd = createTemporary(folder + "/.QuillastorTimer-probe", probe);
+        if (fd < 0) return false;
+        ::close(fd);
+        ::unlink(probe.c_str());
+        return true;
+    }
+
+    std::string canonicalFolder(const std::string& folder) override {
+        std::string existing = folder, rest;
+        for (;;) {
+            if (char* real = ::realpath(existing.c_str(), nullptr)) {
+                std::string canonical(real);
+                std::free(real);
+                if (rest.empty()) return canonical;
+                return canonical + (canonical.back() == '/' ? "" : "/") + rest;
+            }
+            const auto slash = existing.find_last_of('/');
+            if (slash == std::string::npos || existing.size() <= 1) return folder;
+            rest = existing.substr(slash + 1) + (rest.empty() ? "" : "/" + rest);
+            existing = slash == 0 ? "/" : existing.substr(0, slash);
+        }
     }
 
 private:

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
 
 #include "countdown/program_start.h"
 #include "countdown/timer_app.h"
@@ -64,14 +63,15 @@ int main(int argc, char** argv) {
     setDialogLanguage(QString::fromUtf8(start.texts.language().data(), qsizetype(start.texts.language().size())));
     QtPlatform platformServices(exe, userFolder, dataDir, soundModuleDirs(exe, QUILLASTOR_MODULE_DIR), start.texts);
     Services& services = platformServices.services;
-    const TimerLaunch launch =
-        launchTimer(platformServices.instances, services.settingsPath, command.name, command.start, start.texts);
+    const TimerLaunch launch = launchTimer(platformServices.instances, services.files, services.settingsPath,
+                                           services.userSettingsFolder, command.name, command.start, start.texts);
     if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
     if (launch.outcome == TimerLaunch::Outcome::Failed) {
         std::fprintf(stderr, "%s\n", launch.message.c_str());
         return launch.exitStatus();
     }
-    if (!launch.slot.main) services.startingSettingsPath = std::exchange(services.settingsPath, launch.slot.path);
+    services.settingsPath = launch.slot.path;
+    services.startingSettingsPath = launch.slot.startingPath;
     QtModalRunner runner(platformServices.system);
     TimerApp timerApp;
     timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get()});

@@ -1,61 +1,75 @@
 #include "qt/qt_timer_instances.h"
 
 #include <QCryptographicHash>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QPointer>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <cstdio>
+
+#include "qt/message_socket.h"
 #include "qt/other_timer_windows.h"
+#include "qt/runtime_folder.h"
 #include "qt/window_geometry.h"
 
 namespace {
 
-constexpr int kLongestMessage = 4096;
-constexpr int kSendTimeoutMs = 2000;
-
-// One name per user and settings file.
-QString socketName(const std::string& key) {
-    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha256);
-    return QStringLiteral("quillastor-timer-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash.toHex().left(32)));
-}
-
-constexpr QLocalServer::SocketOptions kAbstract = QLocalServer::AbstractNamespaceOption;
-
-class SocketHold final : public FileHold {
+class LockHold final : public FileHold {
 public:
-    explicit SocketHold(std::unique_ptr<QLocalServer> server) : server_(std::move(server)) {
-        QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] { accept(); });
+    LockHold(int lock, const std::string& socketPath) : lock_{lock}, listener_(socketPath) {}
+    void setReceiver(std::function<void(const std::string&)> receiver) override {
+        listener_.setReceiver(std::move(receiver));
     }
-    void setReceiver(std::function<void(const std::string&)> receiver) override { receiver_ = std::move(receiver); }
 
 private:
-    // The message is whole once the sender hangs up.
-    void accept() {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, [this, socket] {
-                const QByteArray message = socket->readAll();
-                socket->deleteLater();
-                if (receiver_ && message.size() <= kLongestMessage) receiver_(message.toStdString());
-            });
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
-                if (socket->bytesAvailable() > kLongestMessage) socket->abort();
-            });
-        }
-    }
+    struct Descriptor {
+        int fd;
+        ~Descriptor() { ::close(fd); }
+    };
+    // Members end in reverse: the socket is gone before the lock is let go,
+    // so whoever takes the lock next binds the socket anew.
+    Descriptor lock_;
+    MessageListener listener_;
+};
 
-    std::unique_ptr<QLocalServer> server_;
-    std::function<void(const std::string&)> receiver_;
+// No private folder to hold a file in: the timer runs all the same.
+class NoHold final : public FileHold {
+public:
+    void setReceiver(std::function<void(const std::string&)>) override {}
 };
 
 }  // namespace
 
+std::optional<std::string> QtTimerInstances::folder() {
+    if (folderChecked_) return folder_;
+    folderChecked_ = true;
+    folder_ = privateRuntimeFolder();
+    if (!folder_)
+        std::fputs("QuillastorTimer: no private runtime folder ($XDG_RUNTIME_DIR/quillastor-timer): this timer "
+                   "does not guard its settings file against a second copy, and no later start can reach it.\n",
+                   stderr);
+    return folder_;
+}
+
+std::optional<std::string> QtTimerInstances::pathsFor(const std::string& key) {
+    const std::optional<std::string> inFolder = folder();
+    if (!inFolder) return std::nullopt;
+    // A canonical path may be longer than a socket's name may be.
+    const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(key), QCryptographicHash::Sha256);
+    return *inFolder + "/" + hash.toHex().left(32).toStdString();
+}
+
 std::unique_ptr<FileHold> QtTimerInstances::tryHold(const std::string& key) {
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(kAbstract);
-    if (!server->listen(socketName(key))) return nullptr;
-    return std::make_unique<SocketHold>(std::move(server));
+    const std::optional<std::string> base = pathsFor(key);
+    if (!base) return std::make_unique<NoHold>();
+    const int lock = ::open((*base + ".lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (lock < 0) return nullptr;
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lock);
+        return nullptr;
+    }
+    return std::make_unique<LockHold>(lock, *base + ".sock");
 }
 
 std::vector<Rect> QtTimerInstances::otherTimerRects() const {
@@ -70,13 +84,6 @@ std::vector<Rect> QtTimerInstances::otherTimerRects() const {
 }
 
 bool QtTimerInstances::send(const std::string& key, const std::string& message) {
-    QLocalSocket socket;
-    socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket.connectToServer(socketName(key));
-    if (!socket.waitForConnected(kSendTimeoutMs)) return false;
-    socket.write(QByteArray::fromStdString(message));
-    const bool written = socket.waitForBytesWritten(kSendTimeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kSendTimeoutMs);
-    return written;
+    const std::optional<std::string> base = pathsFor(key);
+    return base && sendMessageLine(*base + ".sock", message);
 }

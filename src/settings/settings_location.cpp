@@ -15,35 +15,32 @@ std::pair<std::string, std::string> folderAndName(const std::string& path) {
     return {path.substr(0, separator == 0 ? 1 : separator), path.substr(separator + 1)};
 }
 
-SettingsLocation::SettingsLocation(FileStore& files, SettingsFolders folders, std::string name)
-    : files_(files), folders_(std::move(folders)), name_(std::move(name)), path_(pathInFolder(folders_.program, name_)) {}
+std::string settingsFolder(FileStore& files, const SettingsFolders& folders, const std::string& name) {
+    const bool there = files.read(pathInFolder(folders.program, name)).status != FileRead::Status::Missing;
+    return there || files.takesNewFiles(folders.program) ? folders.program : folders.user;
+}
+
+SettingsLocation::SettingsLocation(FileStore& files, const SettingsFolders& folders, const std::string& name)
+    : SettingsLocation(files, pathInFolder(settingsFolder(files, folders, name), name)) {}
+
+SettingsLocation::SettingsLocation(FileStore& files, std::string path) : files_(files), path_(std::move(path)) {}
 
 std::optional<std::vector<uint8_t>> SettingsLocation::read() {
-    for (const std::string* folder : {&folders_.program, &folders_.user}) {
-        const std::string path = pathInFolder(*folder, name_);
-        FileRead file = files_.read(path);
-        if (file.status == FileRead::Status::Missing) continue;
-        path_ = path;
-        if (file.status == FileRead::Status::Unreadable) {
-            found_ = Found::Unreadable;
-            return std::nullopt;
-        }
-        found_ = Found::File;
-        return std::move(file.bytes);
+    FileRead file = files_.read(path_);
+    if (file.status == FileRead::Status::Missing) return std::nullopt;
+    if (file.status == FileRead::Status::Unreadable) {
+        found_ = Found::Unreadable;
+        return std::nullopt;
     }
-    return std::nullopt;
+    found_ = Found::File;
+    return std::move(file.bytes);
 }
 
 SettingsLocation::Saved SettingsLocation::write(const std::vector<uint8_t>& bytes) {
     if (found_ == Found::Unreadable) return Saved::Refused;
-    if (found_ == Found::File) return files_.replaceAll(path_, bytes) ? Saved::Yes : Saved::Failed;
-    path_ = pathInFolder(folders_.program, name_);
-    bool written = files_.replaceAll(path_, bytes);
-    if (!written) {
-        path_ = pathInFolder(folders_.user, name_);
-        written = files_.createFolders(folders_.user) && files_.replaceAll(path_, bytes);
-    }
-    // Later saves of this run go to the same file.
+    const bool written =
+        (found_ == Found::File || files_.createFolders(folderAndName(path_).first)) && files_.replaceAll(path_, bytes);
+    // Later saves of this run find the file there.
     if (written) found_ = Found::File;
     return written ? Saved::Yes : Saved::Failed;
 }

@@ -8,15 +8,21 @@ std::string slotPath(const std::string& mainPath, const std::string& suffix) {
     return stem + "-" + suffix + extension;
 }
 
-TimerSlot claimSlot(TimerInstances& instances, const std::string& mainPath, const std::optional<std::string>& name) {
-    if (name) {
-        TimerSlot slot{slotPath(mainPath, *name), nullptr, false};
-        slot.hold = instances.tryHold(slot.path);
+TimerSlot claimSlot(TimerInstances& instances, FileStore& files, const SettingsFolders& folders,
+                    const std::string& mainName, const std::optional<std::string>& name) {
+    const std::string mainFolder = settingsFolder(files, folders, mainName);
+    const auto claim = [&](const std::string& fileName) {
+        const bool main = fileName == mainName;
+        const std::string folder = main ? mainFolder : settingsFolder(files, folders, fileName);
+        TimerSlot slot{pathInFolder(folder, fileName), pathInFolder(files.canonicalFolder(folder), fileName), nullptr,
+                       main ? std::string() : pathInFolder(mainFolder, mainName)};
+        slot.hold = instances.tryHold(slot.key);
         return slot;
-    }
+    };
+    if (name) return claim(slotPath(mainName, *name));
     for (int number = 1; number <= kMostTimers; ++number) {
-        const std::string path = number == 1 ? mainPath : slotPath(mainPath, std::to_string(number));
-        if (std::unique_ptr<FileHold> hold = instances.tryHold(path)) return TimerSlot{path, std::move(hold), number == 1};
+        TimerSlot slot = claim(number == 1 ? mainName : slotPath(mainName, std::to_string(number)));
+        if (slot.hold) return slot;
     }
-    return TimerSlot{mainPath, nullptr, true};
+    return {};
 }

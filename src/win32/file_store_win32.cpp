@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -11,9 +12,12 @@
 namespace {
 
 constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
-// Scanners, the search indexer and sync clients hold files for moments.
-constexpr int kAttempts = 5;
+// Scanners, the search indexer and sync clients hold files for moments. A
+// read at start keeps the user waiting, so it gives up after 200 ms; a save
+// happens as the program or the session ends, and outlasts a hold of 2 s.
+constexpr int kReadAttempts = 5;
 constexpr DWORD kRetryWaitMs = 50;
+constexpr int kReplaceAttempts = 2500 / kRetryWaitMs + 1;
 
 class Handle {
 public:
@@ -57,14 +61,13 @@ DWORD replaceFile(const std::wstring& target, const std::wstring& replacement) {
     return GetLastError();
 }
 
-// Scanners, the indexer and sync clients hold files for moments, so 5, 32
-// and 1175 are tried again. Anything else, or the same after the last try,
+// A file held by another program (5, 32 and 1175) is tried again. Anything else, or the same after the last try,
 // ends in a move over the target: after 1176 the old file is gone and the new
 // one still has its temporary name; after 1177 the old one was moved aside.
 bool worthRetrying(DWORD error, int attempt) {
     const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
                       error == ERROR_UNABLE_TO_REMOVE_REPLACED;
-    return held && attempt < kAttempts;
+    return held && attempt < kReplaceAttempts;
 }
 
 bool replace(const std::wstring& target, const std::wstring& replacement, const ReplaceCall& call) {
@@ -93,6 +96,26 @@ HANDLE createTemporary(const std::wstring& target, std::wstring& temp) {
     return INVALID_HANDLE_VALUE;
 }
 
+// The folder's path as the file system keeps it, with the "\\?\" that
+// Windows puts in front removed ("\\?\UNC\server" becomes "\\server").
+std::optional<std::wstring> finalPath(const std::wstring& folder) {
+    Handle handle(CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.valid()) return std::nullopt;
+    std::wstring path(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = GetFinalPathNameByHandleW(handle.get(), path.data(), static_cast<DWORD>(path.size()),
+                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) return std::nullopt;
+        const bool fits = length < path.size();
+        path.resize(length);
+        if (fits) break;
+    }
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\" + path.substr(7);
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path.substr(4);
+    return path;
+}
+
 class Win32FileStore : public FileStore {
 public:
     Win32FileStore(std::size_t writableBytes, ReplaceCall call) : writableBytes_(writableBytes), call_(std::move(call)) {}
@@ -103,7 +126,7 @@ public:
         const std::wstring wide = wideFromNarrow(path);
         HANDLE h = INVALID_HANDLE_VALUE;
         DWORD error = ERROR_SUCCESS;
-        for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        for (int attempt = 1; attempt <= kReadAttempts; ++attempt) {
             if (attempt > 1) Sleep(kRetryWaitMs);
             h = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -158,6 +181,30 @@ public:
         CreateDirectoryW(wide.c_str(), nullptr);
         const DWORD attributes = GetFileAttributesW(wide.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
+
+    bool takesNewFiles(const std::string& folder) override {
+        std::wstring probe;
+        Handle file(createTemporary(wideFromNarrow(folder) + L"\\.QuillastorTimer-probe", probe));
+        if (!file.valid()) return false;
+        file.close();
+        DeleteFileW(probe.c_str());
+        return true;
+    }
+
+    std::string canonicalFolder(const std::string& folder) override {
+        std::wstring existing = wideFromNarrow(folder), rest;
+        for (;;) {
+            if (std::optional<std::wstring> final = finalPath(existing)) {
+                if (!rest.empty() && final->back() != L'\\') *final += L'\\';
+                return narrowFromWide(*final + rest);
+            }
+            const auto separator = existing.find_last_of(L"\\/");
+            if (separator == std::wstring::npos || separator + 1 == existing.size()) return folder;
+            rest = existing.substr(separator + 1) + (rest.empty() ? L"" : L"\\" + rest);
+            // "C:" alone would be the drive's current folder; its root is "C:\".
+            existing.resize(separator > 0 && existing[separator - 1] == L':' ? separator + 1 : separator);
+        }
     }
 
 private:

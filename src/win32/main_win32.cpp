@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "countdown/program_start.h"
@@ -87,10 +86,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const CommandLine& line = start.line;
     if (line.action != CommandLine::Action::Run) return answer(line, start.texts);
     Win32TimerInstances instances;
-    const TimerLaunch launch = launchTimer(instances, paths.settingsPath, line.name, line.start, start.texts);
+    const TimerLaunch launch =
+        launchTimer(instances, systemFileStore(), paths.settingsPath, paths.userSettingsFolder, line.name, line.start,
+                    start.texts);
     if (launch.outcome == TimerLaunch::Outcome::Forwarded) return 0;
     if (launch.outcome == TimerLaunch::Outcome::Failed) return refuse(launch.message, launch.exitStatus(), start.texts);
-    if (!launch.slot.main) paths.startingSettingsPath = std::exchange(paths.settingsPath, launch.slot.path);
+    paths.settingsPath = launch.slot.path;
+    paths.startingSettingsPath = launch.slot.startingPath;
     initCommonControls();
     Win32Platform platform(paths, start.texts);
     TimerApp app;

@@ -87,8 +87,10 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_DESTROY:
         markTimerWindow(window, false);
         return FALSE;
-    case WM_COPYDATA:
-        return answer(window, takeTimerMessage(window, *reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE);
+    case WM_COPYDATA: {  // any program of the session may send it, with no data at all
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        return answer(window, data && takeTimerMessage(window, *data) ? TRUE : FALSE);
+    }
     case kDeliverMessages:
         deliverTimerMessages();
         return TRUE;

@@ -21,6 +21,7 @@ Size minimumTrackSize(Size frame) { return {2 * frame.cx + 16, 2 * frame.cy + 16
 void TimerWindow::placeBesideOtherTimers() {
     const Rect rect = host().windowRect();
     const std::optional<Point> corner = placeBesideTimers({rect.width(), rect.height()},
+                                                          gapBetweenTimers(services_.system.sizingFrame()),
                                                           services_.instances.otherTimerRects(),
                                                           services_.system.workAreas());
     if (corner) moveWindowTo(host(), corner->x, corner->y);

@@ -9,10 +9,8 @@
 bool TimerWindow::readSettings() {
     auto bytes = settingsFile_.read();
     ownSettings_ = bytes.has_value();
-    if (!bytes && !settingsFile_.unreadable() && !services_.startingSettingsPath.empty()) {
-        const auto [folder, name] = folderAndName(services_.startingSettingsPath);
-        bytes = SettingsLocation(services_.files, {folder, services_.userSettingsFolder}, name).read();
-    }
+    if (!bytes && !settingsFile_.unreadable() && !services_.startingSettingsPath.empty())
+        bytes = services_.files.readAll(services_.startingSettingsPath);
     return bytes && settings_->load(std::move(*bytes));
 }
 

@@ -6,8 +6,7 @@
 TimerWindow::TimerWindow(int templateId, Services& services)
     : services_(services),
       templateId_(templateId),
-      settingsFile_(services.files, {folderAndName(services.settingsPath).first, services.userSettingsFolder},
-                    folderAndName(services.settingsPath).second) {}
+      settingsFile_(services.files, services.settingsPath) {}
 
 TimerWindow::~TimerWindow() {
     // The settings record goes first, then the snapshot.

@@ -94,9 +94,9 @@ protected:
     void drawContent(Canvas& canvas, Rect rect);
     // A timer with no place of its own opens where it hides no other timer.
     void placeBesideOtherTimers();
-    // The settings file (settings_file.cpp): read beside the executable or in
-    // the user's folder; an unreadable file or a failed save is told. A
-    // further timer without a file of its own reads the main one instead.
+    // The settings file (settings_file.cpp): read and written where the start
+    // chose; an unreadable file or a failed save is told. A further timer
+    // without a file of its own reads the main one instead.
     bool readSettings();
     void writeSettings();
     void tellIfSettingsUnreadable();

@@ -46,6 +46,7 @@ const Row kRows[] = {
     {"SecondsOver59",     {"25:61"},              Action::Error, std::nullopt,                "「25:61」は時間として"},
     {"NoMinutes",         {":30"},                Action::Error, std::nullopt,                "「:30」は時間として"},
     {"NotADigit",         {"1:/5"},               Action::Error, std::nullopt,                "「1:/5」は時間として"},
+    {"NotAColon",         {"4.30:00"},            Action::Error, std::nullopt,                "「4.30:00」は時間として"},
     {"OneDigitSeconds",   {"4:3"},                Action::Error, std::nullopt,                "「4:3」は時間として"},
     {"TooLong",           {"100:00:00"},          Action::Error, std::nullopt,                "「100:00:00」は指定できません。"},
     {"TooManyMinutes",    {"6000"},               Action::Error, std::nullopt,                "「6000」は指定できません。"},

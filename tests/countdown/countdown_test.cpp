@@ -70,6 +70,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
         {"the platform knows no monitors", {5000, 100, 5200, 160}, {}, {5000, 100, 5200, 160}},
         {"wider than 2^31", {-2147483647 - 1, 0, 2147483647, 100}, one, {-15863, 350, 16904, 450}},
         {"negative size", {300, 200, 100, 100}, one, {300, 200, 356, 222}},
+        {"no width", {300, 200, 300, 260}, one, {300, 200, 356, 222}},
         {"primary on the right", {5000, 100, 5200, 160}, primaryRight, {2780, 490, 2980, 550}, {1920, 0, 3840, 1040}},
     };
     for (const Row& row : table) {
@@ -91,7 +92,7 @@ TEST(StartUp, StoredPlaceOffEveryMonitorOrOfImpossibleSize) {
 // before its wrap. Checks: =<text> in the snapshot, $<text> last painted,
 // T<ms> the wake's delay ("-" none), B band, G running, A alarm, I inverted,
 // O topmost (each 0 or 1), @<x>,<y> corner, ~<said> the last sound ("-" none,
-// "_" for a space), m<n> menus opened.
+// "_" for a space), #<n> sounds played and stopped, m<n> menus opened.
 void play(CountdownSetup& s, const std::string& script) {
     std::istringstream in(script);
     for (std::string word; in >> word;) {
@@ -124,6 +125,7 @@ void play(CountdownSetup& s, const std::string& script) {
         case '@': EXPECT_EQ((Point{s.host.rect.left, s.host.rect.top}), (Point{a, b})) << "at " << word; break;
         case 'Q': s.options().alarmSound = a; break;
         case '~': EXPECT_EQ(s.said().empty() ? "-" : s.said().back(), std::regex_replace(arg, std::regex("_"), " ")) << "at " << word; break;
+        case '#': EXPECT_EQ(static_cast<int>(s.said().size()), a) << "at " << word; break;
         case 'm': EXPECT_EQ(static_cast<int>(s.platform.dialogs.menus.size()), a) << "at " << word; break;
         default: FAIL() << "unknown step " << word;
         }
@@ -149,6 +151,7 @@ TEST(Countdown, Timelines) {
         {"right press ends it and its release opens the menu", 5, 0, 1, 1, "D W5004 p A0 O1 m0 r m1 =0:00:05"},
         {"no sound: none played, none stopped", 5, 0, 0, 0, "D W5004 A1 ~- Q1 P A0 ~-"},
         {"a started sound stops whatever the option says", 5, 0, 0, 1, "D W5004 Q0 P ~stop"},
+        {"a second alarm without its sound stops none", 5, 0, 0, 1, "D W5004 P R Q0 D W5004 A1 P A0 #2"},
         {"a new duration keeps the alarm flashing", 5, 0, 0, 1, "D W5004 N30 A1 T900 W896 K I0 T904 P A0 =0:00:30"},
         {"a drag goes on from the centre", 5, 0, 0, 1, "D W4900 P M10 @110,100 W104 A1 @420,360 M12 @432,360 R W500 A1 G1"},
         {"a click sequence before expiry is dropped", 5, 0, 0, 1, "D W4800 C W204 A1 W500 A1 G1"},
@@ -220,23 +223,26 @@ TEST(Persistence, ExitAndLogOffSave) {
     }
 }
 
-// A save with nowhere to go is told at Exit, naming the file, and not during
-// a log-off, when nobody may be there to answer; an unreadable file at start.
+// A save with nowhere to go is told at Exit, naming the file, and not during a
+// log-off, when nobody may be there to answer; an unreadable file at start.
 TEST(Persistence, UnreadableFileAndFailedSaveAreTold) {
     auto box = [](const std::string& path, std::string_view ending) {
         return std::vector<std::string>{"box 設定ファイル「" + path + std::string(ending) + "|Quillastorカウントダウンタイマー|48"};
     };
     CountdownSetup s, unreadable;
-    s.platform.files.refused = {"/exe/timer.dat", "/home/.config/Q/timer.dat"};
+    s.platform.files.refused = {"/exe/timer.dat"};
     s.start();
     EXPECT_TRUE(s.window->onQueryEndSession(true));
-    EXPECT_TRUE(s.said().empty() && s.platform.files.writes == 2);  // both places tried, nothing said
+    EXPECT_TRUE(s.said().empty() && s.platform.files.writes == 1);  // tried, nothing said
     s.command(kCmdExit);
-    EXPECT_EQ(s.said(), box("/home/.config/Q/timer.dat", "」に書き込めませんでした。\n設定は保存されていません。"));
+    EXPECT_EQ(s.said(), box("/exe/timer.dat", "」に書き込めませんでした。\n設定は保存されていません。"));
+    EXPECT_EQ(s.platform.files.created, std::set<std::string>{"/exe"});  // a missing folder is made first
     unreadable.platform.files.unreadable = {"/exe/timer.dat"};
     unreadable.start();
-    EXPECT_EQ(unreadable.said(), box("/exe/timer.dat",
+    unreadable.command(kCmdExit);  // and never written over
+    EXPECT_EQ(unreadable.said(), box("/exe/timer.dat", 
         "」を読み込めませんでした。\n初期設定で起動します。このファイルは上書きしないため、今回の設定は保存されません。"));
+    EXPECT_EQ(unreadable.platform.files.writes, 0);
 }
 
 }  // namespace

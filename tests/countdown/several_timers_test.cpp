@@ -4,36 +4,45 @@
 
 #include "countdown/countdown_setup.h"
 #include "countdown/forwarded_time.h"
+#include "countdown/timer_app.h"
 #include "countdown/timer_launch.h"
 #include "countdown/timer_name.h"
 #include "fake/fake_platform.h"
 #include "settings/timer_slot.h"
 #include "window/beside_timers.h"
 
-TEST(SeveralTimers, EachTimerHoldsItsOwnFile) {
-    struct Row { const char* name; std::set<std::string> heldElsewhere; std::optional<std::string> timerName; const char* path; bool held; };
-    const std::string main = "/exe/QuillastorTimer.dat", two = "/exe/QuillastorTimer-2.dat";
-    const std::string four = "/exe/QuillastorTimer-4.dat", tea = "/exe/QuillastorTimer-tea.dat";
+// Each file lies where the location rule puts it, held by its canonical path: "/exe"
+// may take no file, "/u" is the user's folder, "/link/exe" is "/exe" spelled anew.
+TEST(SeveralTimers, EachTimerHoldsTheFileItWrites) {
+    struct Row { const char* name; bool closed; std::set<std::string> present, heldElsewhere; std::optional<std::string> timerName;
+                 const char* path; bool held; const char* starting; const char* program = "/exe"; const char* key = nullptr; };
     const Row table[] = {
-        {"main free", {}, {}, "/exe/QuillastorTimer.dat", true},
-        {"main held", {main}, {}, "/exe/QuillastorTimer-2.dat", true},
-        {"main and 2 held", {main, two}, {}, "/exe/QuillastorTimer-3.dat", true},
-        {"a gap at 3", {main, two, four}, {}, "/exe/QuillastorTimer-3.dat", true},
-        {"only 2 held", {two}, {}, "/exe/QuillastorTimer.dat", true},
-        {"named, free", {main}, "tea", "/exe/QuillastorTimer-tea.dat", true},
-        {"named, running", {tea}, "tea", "/exe/QuillastorTimer-tea.dat", false},
+        {"main free", false, {}, {}, {}, "/exe/Q.dat", true, ""},
+        {"a fresh copy: beside, whatever the user's folder holds", false, {"/u/Q.dat"}, {}, {}, "/exe/Q.dat", true, ""},
+        {"main held", false, {}, {"/exe/Q.dat"}, {}, "/exe/Q-2.dat", true, "/exe/Q.dat"},
+        {"a gap at 3", false, {}, {"/exe/Q.dat", "/exe/Q-2.dat", "/exe/Q-4.dat"}, {}, "/exe/Q-3.dat", true, "/exe/Q.dat"},
+        {"only 2 held", false, {}, {"/exe/Q-2.dat"}, {}, "/exe/Q.dat", true, ""},
+        {"named, free", false, {}, {"/exe/Q.dat"}, "tea", "/exe/Q-tea.dat", true, "/exe/Q.dat"},
+        {"named, running", false, {}, {"/exe/Q-tea.dat"}, "tea", "/exe/Q-tea.dat", false, "/exe/Q.dat"},
+        {"no file may be added: the user's", true, {}, {}, {}, "/u/Q.dat", true, ""},
+        {"held in the user's folder", true, {}, {"/u/Q.dat"}, {}, "/u/Q-2.dat", true, "/u/Q.dat"},
+        {"a named timer in the user's folder", true, {}, {}, "tea", "/u/Q-tea.dat", true, "/u/Q.dat"},
+        {"the main file beside, the next in the user's", true, {"/exe/Q.dat"}, {"/exe/Q.dat"}, {}, "/u/Q-2.dat", true, "/exe/Q.dat"},
+        {"a named file beside", true, {"/exe/Q-tea.dat"}, {}, "tea", "/exe/Q-tea.dat", true, "/u/Q.dat"},
+        {"one folder, another spelling", false, {}, {"/exe/Q.dat"}, {}, "/link/exe/Q-2.dat", true, "/link/exe/Q.dat", "/link/exe", "/exe/Q-2.dat"},
     };
     for (const Row& row : table) {
+        FakeFileStore files;
+        if (row.closed) files.closedFolders = {"/exe"};
+        for (const std::string& path : row.present) files.files[path] = {1};
+        files.spellings = {{"/link/exe", "/exe"}};
         FakeInstances instances;
         instances.held = row.heldElsewhere;
-        const TimerSlot slot = claimSlot(instances, main, row.timerName);
-        EXPECT_EQ(slot.path, row.path) << row.name;
+        const TimerSlot slot = claimSlot(instances, files, {row.program, "/u"}, "Q.dat", row.timerName);
+        EXPECT_EQ(slot.path + " " + slot.key, std::string(row.path) + " " + (row.key ? row.key : row.path)) << row.name;
         EXPECT_EQ(slot.hold != nullptr, row.held) << row.name;
-        EXPECT_EQ(slot.main, slot.path == main) << row.name;
+        EXPECT_EQ(slot.startingPath, row.starting) << row.name;
     }
-    FakeInstances full;
-    for (int n = 1; n <= kMostTimers; ++n) full.held.insert(n == 1 ? main : slotPath(main, std::to_string(n)));
-    EXPECT_EQ(claimSlot(full, main, std::nullopt).hold, nullptr);
 }
 
 TEST(SeveralTimers, Names) {
@@ -42,29 +51,36 @@ TEST(SeveralTimers, Names) {
     struct Row { std::string name; bool valid; };
     const Row table[] = {
         {"tea", true}, {"お茶", true}, {"Tee_2-b", true}, {"Ж9é", true}, {"2", true}, {longest, true},
-        {longestKana, true}, {"𠮷野", true},
+        {longestKana, true}, {"𠮷野", true}, {"µक", true},
         {"", false}, {longest + "a", false}, {longestKana + "お", false},
         {"tea time", false}, {"a/b", false}, {"a\\b", false}, {"..", false}, {"a.b", false}, {"a:b", false},
         {"a*", false}, {"お茶。", false}, {"お　茶", false}, {"a\tb", false}, {"☕", false}, {"🍵", false},
-        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {std::string("a\0b", 3), false},
+        {"\xE3\x81", false}, {"\xC0\xAF", false}, {"\xED\xA0\x80", false}, {"\xFF", false}, {"\xF8\x90\x80\x80", false}, {"\xE0\x81\x81", false},
+        {std::string("a\0b", 3), false},
     };
     for (const Row& row : table) EXPECT_EQ(isValidTimerName(row.name), row.valid) << row.name;
 }
 
+// 8 px apart, or a wider frame's width; within a work area, to its very edge.
 TEST(SeveralTimers, ANewTimerOpensWhereItHidesNone) {
     struct Row { const char* name; std::vector<Rect> timers; std::optional<Point> expected; };
     const std::vector<Rect> monitors{{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
     const Row table[] = {
         {"none running", {}, std::nullopt},
-        {"below the only one", {{100, 100, 300, 160}}, Point{100, 160}},
-        {"below the lowest of two", {{100, 100, 300, 160}, {500, 300, 700, 360}}, Point{500, 360}},
-        {"above at the bottom edge", {{100, 700, 300, 760}}, Point{100, 640}},
-        {"above the highest when the lowest is at the edge", {{100, 400, 300, 460}, {100, 700, 300, 760}}, Point{100, 340}},
-        {"right when the column is full", {{100, 0, 300, 384}, {100, 384, 300, 768}}, Point{300, 0}},
-        {"onto the next monitor", {{0, 0, 1024, 768}}, Point{1024, 0}},
+        {"below the only one", {{100, 100, 300, 160}}, Point{100, 168}},
+        {"below the lowest of two", {{100, 100, 300, 160}, {500, 300, 700, 360}}, Point{500, 368}},
+        {"above at the bottom edge", {{100, 700, 300, 760}}, Point{100, 632}},
+        {"above the highest when the lowest is at the edge", {{100, 400, 300, 460}, {100, 700, 300, 760}}, Point{100, 332}},
+        {"right when the column is full", {{100, 0, 300, 384}, {100, 384, 300, 768}}, Point{308, 0}},
+        {"onto the next monitor", {{0, 0, 1024, 768}}, Point{1032, 0}},
         {"nowhere", {{0, 0, 2048, 768}}, std::nullopt},
+        {"at the bottom edge", {{100, 100, 300, 700}}, Point{100, 708}},
+        {"at the top edge", {{100, 68, 300, 768}}, Point{100, 0}},
+        {"at the right edge", {{100, 0, 816, 768}}, Point{824, 0}},
+        {"at the left edge", {{208, 0, 2048, 768}}, Point{0, 0}},
     };
-    for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, row.timers, monitors), row.expected) << row.name;
+    for (const Row& row : table) EXPECT_EQ(placeBesideTimers({200, 60}, {8, 8}, row.timers, monitors), row.expected) << row.name;
+    EXPECT_TRUE(gapBetweenTimers({4, 4}) == (Size{8, 8}) && gapBetweenTimers({12, 9}) == (Size{12, 9}));
 }
 
 TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
@@ -72,11 +88,10 @@ TEST(SeveralTimers, ASecondStartHandsOverItsTime) {
     const Row table[] = {{std::nullopt}, {StartTime{300, false}}, {StartTime{1, false}}, {StartTime{359999, false}},
                          {StartTime{0, true}}, {StartTime{86340, true}}};
     for (const Row& row : table) EXPECT_EQ(decodeForwardedTime(encodeForwardedTime({row.time})), ForwardedTime{row.time});
-    for (const char* junk : {"", "raise", "QuillastorTimer/1 ", "QuillastorTimer/2 raise", "QuillastorTimer/1 duration 0",
-                             "QuillastorTimer/1 duration 360000", "QuillastorTimer/1 duration -5",
-                             "QuillastorTimer/1 duration 5x", "QuillastorTimer/1 at 86400",
-                             "QuillastorTimer/1 duration 99999999999", "QuillastorTimer/1 raise "})
-        EXPECT_FALSE(decodeForwardedTime(junk).has_value()) << junk;
+    for (const std::string junk : {"", "raise", "QuillastorTimer/2 raise", "/1 ", "/1 duration 0", "/1 duration 360000",
+                                   "/1 duration -5", "/1 duration 5x", "/1 at 86400", "/1 duration 99999999999", "/1 raise ",
+                                   "/1 duration 0007", "/1 at 00", "/1 duration +5", "/1 duration  5", "/1 at -60"})
+        EXPECT_FALSE(decodeForwardedTime(junk[0] == '/' ? "QuillastorTimer" + junk : junk).has_value()) << junk;
 }
 
 TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
@@ -94,27 +109,33 @@ TEST(SeveralTimers, ASecondStartOfANamedTimerForwardsAndEnds) {
         FakeInstances instances;
         if (row.teaRuns) instances.held.insert(tea);
         instances.peerGone = row.peerGone;
-        const TimerLaunch launch = launchTimer(instances, "/exe/QuillastorTimer.dat", row.timerName, StartTime{300, false},
-                                                   japaneseTexts());
+        FakeFileStore files;
+        const TimerLaunch launch = launchTimer(instances, files, "/exe/QuillastorTimer.dat", "/u", row.timerName, StartTime{300, false},
+                                               japaneseTexts());
         EXPECT_EQ(launch.outcome, row.outcome) << row.name;
         EXPECT_EQ(launch.exitStatus(), row.outcome == O::Failed ? 1 : 0) << row.name;
         EXPECT_EQ(instances.sent, row.sent) << row.name;
     }
 }
 
+// The time and name reach the window, title and tooltip; messages only while it runs.
 TEST(SeveralTimers, ANamedTimerSaysItsName) {
-    CountdownSetup named, plain;
-    named.platform.window.rect = plain.platform.window.rect;
-    named.window.emplace(named.platform.services);
-    named.window->setTimerName("お茶");
-    named.window->createStateObjects();
-    named.host.attach(*named.window);
-    named.window->onInitDialog();
+    FakePlatform named;
+    named.files.files["/exe/timer.dat"] = CountdownSettings().storedBytes();  // the time overrides a loaded one
+    FakeInstances::Hold hold(named.instances.held, "tea");
+    named.runner.session = [&](TimerWindow& window, FakeWindow& host) {
+        EXPECT_EQ(window.displayState().text, "0:01:00");
+        hold.receiver("QuillastorTimer/1 duration 300");
+        EXPECT_EQ(window.displayState().text, "0:05:00");
+        EXPECT_EQ(host.title, "お茶 - Quillastorカウントダウンタイマー");
+        EXPECT_EQ(host.tooltip->substr(0, host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
+    };
+    TimerApp().run(named.services, named.runner, {StartTime{60, false}, "お茶", &hold});
+    EXPECT_FALSE(hold.receiver);
+    CountdownSetup plain;
     plain.start();
-    EXPECT_EQ(named.host.title, "お茶 - Quillastorカウントダウンタイマー");
     EXPECT_EQ(plain.host.title, "");
-    EXPECT_EQ(named.host.tooltip->substr(0, named.host.tooltip->find('\r')), "Quillastorカウントダウンタイマー Ver1.01 - お茶");
-    EXPECT_EQ(plain.host.tooltip->substr(plain.host.tooltip->find('\r')), named.host.tooltip->substr(named.host.tooltip->find('\r')));
+    EXPECT_EQ(plain.host.tooltip->substr(plain.host.tooltip->find('\r')), named.window.tooltip->substr(named.window.tooltip->find('\r')));
 }
 
 // A running timer given the time of a second start: to the front (keeping the
@@ -152,11 +173,11 @@ TEST(SeveralTimers, ATimerWithoutItsOwnFileOpensBesideTheOthers) {
     const std::vector<Rect> one{{100, 100, 300, 180}};
     const Row table[] = {
         {"alone, first run: centred", true, false, false, {}, {492, 389, 548, 411}, 0xFF8080, 3},
-        {"first run beside another", true, false, false, one, {100, 180, 156, 202}, 0xFF8080, 3},
-        {"above when below is under the taskbar", true, false, false, {{100, 700, 300, 720}}, {100, 678, 156, 700}, 0xFF8080, 3, {{0, 0, 1024, 740}}},
-        {"a new second one: the main file's colours", false, false, false, one, {100, 180, 300, 260}, 0x123456, 1},
+        {"first run beside another", true, false, false, one, {100, 188, 156, 210}, 0xFF8080, 3},
+        {"above when below is under the taskbar", true, false, false, {{100, 700, 300, 720}}, {100, 670, 156, 692}, 0xFF8080, 3, {{0, 0, 1024, 740}}},
+        {"a new second one: the main file's colours", false, false, false, one, {100, 188, 300, 268}, 0x123456, 1},
         {"a second one with its own file", false, true, false, one, {500, 500, 700, 580}, 0x654321, 2},
-        {"its own file unreadable: defaults", false, false, true, one, {100, 180, 156, 202}, 0xFF8080, 3},
+        {"its own file unreadable: defaults", false, false, true, one, {100, 188, 156, 210}, 0xFF8080, 3},
     };
     for (const Row& row : table) {
         CountdownSetup s;

@@ -150,6 +150,7 @@ TEST(RegisteredTimesDialog, Scripts) {
         EXPECT_EQ(r.dialog.times(), row.after);
         EXPECT_EQ(r.platform.dialogs.opened.size(), static_cast<std::size_t>(row.opened));
         EXPECT_LE(r.session->ender.calls, 1);
+        EXPECT_TRUE(r.session->initResult);
     }
 }
 

@@ -83,13 +83,14 @@ struct SetTimeSession {
 
 // The registered-times dialog as a user sees it: its controls, opened.
 struct RegisteredTimesSession {
-    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) { dialog.onInitDialog(controls); }
+    explicit RegisteredTimesSession(RegisteredTimesDialog& d) : dialog(d) { initResult = dialog.onInitDialog(controls); }
     void select(int index) {
         list.setCurrentSelection(index);
         dialog.onSelectionChange();
     }
     int result() const { return ender.result.value_or(kDialogCancel); }
     RegisteredTimesDialog& dialog;
+    bool initResult = false;  // true: the platform gives the first control the keyboard
     FakeListBox list;
     FakeButton add, edit, remove;
     FakeEnder ender;

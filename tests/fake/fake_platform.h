@@ -63,7 +63,8 @@ struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
 };
 
 // Paths in `unreadable` are there but cannot be read, as is a file beyond
-// the largest size; writes to paths in `refused` fail.
+// the largest size; writes to paths in `refused` fail. `closedFolders` take
+// no new file; `spellings` maps other spellings of a folder to its canonical one.
 struct FakeFileStore : FileStore {
     FileRead read(const std::string& path) override {
         if (unreadable.count(path) || (files.count(path) && files[path].size() > kLargestFileBytes))
@@ -77,9 +78,12 @@ struct FakeFileStore : FileStore {
         return true;
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
-    bool createFolders(const std::string&) override { return true; }
+    bool createFolders(const std::string& folder) override { return created.insert(folder), true; }
+    bool takesNewFiles(const std::string& folder) override { return !closedFolders.count(folder); }
+    std::string canonicalFolder(const std::string& f) override { return spellings.count(f) ? spellings[f] : f; }
     std::map<std::string, std::vector<uint8_t>> files;
-    std::set<std::string> unreadable, refused;
+    std::set<std::string> unreadable, refused, closedFolders, created;
+    std::map<std::string, std::string> spellings;
     int writes = 0;
 };
 

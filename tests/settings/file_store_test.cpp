@@ -1,5 +1,5 @@
-// The system's file store: safe replacement, injected write failures, the
-// read-only file, and (POSIX) the folder that refuses new files and links.
+// The system's file store: safe replacement, injected write failures, the read-only
+// file, a folder's one spelling, and (POSIX) the folder that refuses new files, links.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -55,6 +55,7 @@ TEST(FileStore, ReplacesWholeOrNotAtAllAndLeavesNoTemporaries) {
     }
     EXPECT_TRUE(systemFileStoreFailingAfter(128)->replaceAll(f.file, pattern(128, 3)));
     EXPECT_EQ(f.read(), pattern(128, 3));
+    EXPECT_TRUE(store.takesNewFiles(f.dir.string()));  // and leaves nothing behind
     EXPECT_EQ(f.entries(), 1u);
     fs::permissions(f.file, fs::perms::owner_read);
     EXPECT_FALSE(store.replaceAll(f.file, pattern(128, 4)));  // a read-only file is refused
@@ -65,6 +66,10 @@ TEST(FileStore, ReplacesWholeOrNotAtAllAndLeavesNoTemporaries) {
         ASSERT_TRUE(store.replaceAll(big, pattern(size, 6)));
         EXPECT_EQ(store.read(big).status, size > kLargestFileBytes ? FileRead::Status::Unreadable : FileRead::Status::Read);
     }
+    EXPECT_FALSE(store.takesNewFiles((f.dir / "no").string()));
+    const std::string canonical = store.canonicalFolder(f.dir.string());
+    EXPECT_EQ(store.canonicalFolder((f.dir / ".").string()), canonical);
+    EXPECT_EQ(store.canonicalFolder((f.dir / "no" / "such").string()), (fs::path(canonical) / "no" / "such").string());
 }
 
 #ifndef _WIN32
@@ -78,7 +83,8 @@ TEST(FileStore, FolderThatRefusesNewFilesRewritesTheFileInPlace) {
     fs::permissions(f.dir, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_exec);
     auto saveAs = [&](const Bytes& bytes) {
         const pid_t child = fork();
-        if (child == 0) _exit((setuid(user) == 0 && systemFileStore().replaceAll(f.file, bytes)) ? 0 : 1);
+        FileStore& store = systemFileStore();
+        if (child == 0) _exit(setuid(user) == 0 && !store.takesNewFiles(f.dir.string()) && store.replaceAll(f.file, bytes) ? 0 : 1);
         int status = 0;
         waitpid(child, &status, 0);
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -91,10 +97,13 @@ TEST(FileStore, FolderThatRefusesNewFilesRewritesTheFileInPlace) {
     EXPECT_EQ(f.read(), pattern(128, 7));
 }
 
-// A dangling link is followed: its target is created and the link kept.
+// A dangling link is followed: its target is created and the link kept. A
+// link to a folder is that folder.
 TEST(FileStore, DanglingLinkGetsItsTarget) {
     Folder f;
     fs::create_symlink("Target.dat", f.file);
+    fs::create_directory_symlink(f.dir, f.dir / "link");
+    EXPECT_EQ(systemFileStore().canonicalFolder((f.dir / "link").string()), systemFileStore().canonicalFolder(f.dir.string()));
     ASSERT_TRUE(systemFileStore().replaceAll(f.file, pattern(8, 1)));
     EXPECT_TRUE(fs::is_symlink(f.file));
     EXPECT_EQ(systemFileStore().readAll((f.dir / "Target.dat").string()), pattern(8, 1));

@@ -43,15 +43,15 @@ TEST(ProgramOptions, ReadSetAndWrittenAsTheUserLeftThem) {
     }
 }
 
-// A value the program does not take is never written; a folder that takes
-// no file sends the file to the user's folder, and when neither does, the
-// change is not saved.
+// A value the program does not take is never written; a program folder that
+// takes no file sends the file to the user's folder, and when that refuses
+// it too, the change is not saved.
 TEST(ProgramOptions, RefusedValuesAndFolders) {
     FakeFileStore files;
+    files.closedFolders = {"/exe"};
     ProgramOptions options(files, {"/exe", "/home/Q"}, "timer.ini");
     options.read();
     EXPECT_FALSE(options.set("language", "fr") || options.set("colour", "red") || files.writes > 0);
-    files.refused = {"/exe/timer.ini"};
     EXPECT_TRUE(options.set("language", "en") && files.files["/home/Q/timer.ini"] == bytes("language=en\n"));
     files.refused.insert("/home/Q/timer.ini");
     EXPECT_FALSE(options.set("language", "ja"));

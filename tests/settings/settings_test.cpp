@@ -1,5 +1,5 @@
 // The settings file: its bytes, what a damaged file leaves behind, the face
-// name in code page 932, where the file lives and where it is read and written.
+// name in code page 932, where the file lives.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -45,9 +45,11 @@ TEST(SettingsFile, FirstRunRecordWritesTheGoldenFileByteForByte) {
     s.countdownSeconds = 180;
     s.autoStart = 1;
     EXPECT_EQ(s.storedBytes(), golden());
-    CountdownSettings back;
+    CountdownSettings back, again;
     ASSERT_TRUE(back.load(golden()));
     EXPECT_EQ(back.storedBytes(), golden());
+    font.lfWidth = 7, font.lfEscapement = 9, font.lfOrientation = 900, s.setFont(font);  // each field in its place
+    EXPECT_TRUE(again.load(s.storedBytes()) && again.storedBytes() == s.storedBytes());
 }
 
 // A short file fails to load; the fields read before the end keep their file
@@ -123,40 +125,13 @@ TEST(SettingsFilePath, TheExecutablesNameWithDat) {
     const std::pair<const char*, const char*> table[] = {
         {"D:\\Apps\\Timer.exe", "D:\\Apps\\Timer.dat"}, {"C:\\x\\a.b.exe", "C:\\x\\a.b.dat"},
         {"/opt/q/QuillastorTimer", "/opt/q/QuillastorTimer.dat"}, {"/home/u/v1.2/timer", "/home/u/v1.2/timer.dat"},
-        {"C:\\v1.2\\Timer", "C:\\v1.2\\Timer.dat"}, {"C:\\dir.x/Clock", "C:\\dir.x/Clock.dat"}, {"/a./timer", "/a./timer.dat"}, {"Timer", "Timer.dat"}};
+        {"C:\\v1.2\\Timer", "C:\\v1.2\\Timer.dat"}, {"C:\\dir.x/Clock", "C:\\dir.x/Clock.dat"}, {"/a./timer", "/a./timer.dat"}, {"Timer", "Timer.dat"}, {"/opt/.timer", "/opt/.dat"}};
     for (const auto& [executable, settings] : table) EXPECT_EQ(settingsFilePath(executable), settings);
+    FakeFileStore store;  // another settings file, where the executable's folder takes none
+    store.closedFolders = {"/exe"};
+    EXPECT_EQ(SettingsLocation(store, {"/exe", "/u"}, "t.ini").path() + pathInFolder("C:\\Apps", "t.dat") + pathInFolder("/", "t.dat"),
+              "/u/t.iniC:\\Apps\\t.dat/t.dat");
 }
 
-// Beside the executable first; the user's folder when that file is missing
-// or its folder refuses it; a file there but unreadable is never written over.
-TEST(SettingsLocation, ReadsAndWritesWhereTheRuleSays) {
-    const std::string kBeside = "/exe/timer.dat", kUser = "/home/.config/Q/timer.dat";
-    const Bytes kA{1, 2}, kB{3};
-    using Saved = SettingsLocation::Saved;
-    struct Row { const char* name; std::map<std::string, Bytes> files; std::set<std::string> unreadable, refused;
-                 std::optional<Bytes> loaded; Saved saved; std::string namedPath; };
-    const Row table[] = {
-        {"nothing anywhere: beside", {}, {}, {}, {}, Saved::Yes, kBeside},
-        {"the folder refuses: the user's", {}, {}, {kBeside}, {}, Saved::Yes, kUser},
-        {"beside wins", {{kBeside, kA}, {kUser, kB}}, {}, {}, kA, Saved::Yes, kBeside},
-        {"only the user's: kept there", {{kUser, kB}}, {}, {}, kB, Saved::Yes, kUser},
-        {"beside unreadable: left alone", {{kUser, kB}}, {kBeside}, {}, {}, Saved::Refused, kBeside},
-        {"the user's unreadable", {}, {kUser}, {}, {}, Saved::Refused, kUser},
-        {"beside read, then refused: not hidden", {{kBeside, kA}}, {}, {kBeside}, kA, Saved::Failed, kBeside},
-        {"nowhere to write", {}, {}, {kBeside, kUser}, {}, Saved::Failed, kUser},
-    };
-    for (const Row& row : table) {
-        FakeFileStore store;
-        store.files = row.files, store.unreadable = row.unreadable, store.refused = row.refused;
-        SettingsLocation location(store, {"/exe", "/home/.config/Q"}, "timer.dat");
-        EXPECT_EQ(location.read(), row.loaded) << row.name;
-        EXPECT_EQ(location.write({9}), row.saved) << row.name;
-        EXPECT_EQ(location.path(), row.namedPath) << row.name;
-        auto expected = row.files;
-        if (row.saved == Saved::Yes) expected[row.namedPath] = {9};
-        EXPECT_EQ(store.files, expected) << row.name;
-    }
-    EXPECT_EQ(pathInFolder("C:\\Apps", "t.dat") + pathInFolder("/", "t.dat"), "C:\\Apps\\t.dat/t.dat");
-}
 
 }  // namespace
