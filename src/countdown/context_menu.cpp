@@ -45,11 +45,13 @@ MenuModel CountdownWindow::buildContextMenu() const {
     checkCommand(menu, kCmdAutoFit, options.autoFit);
     checkCommand(menu, kCmdAlarmSound, options.alarmSound);
     checkCommand(menu, kCmdAutoStart, options.autoStart);
+    checkCommand(menu, kCmdNotify, notice_.enabled() ? 1 : 0);
 
     if (MenuItem* startStop = findCommand(menu.items, kCmdStartStop))
         startStop->caption = std::string(texts[displayState().running ? TextId::menu_stop : TextId::menu_start]);
 
     for (uint32_t id : menuIds_) removeCommand(menu.items, id);
+    if (!services().notifications) removeCommand(menu.items, kCmdNotify);  // a platform that shows none
 
     // Only as many times as there are ids: a longer list from an old
     // settings file shows its first five.

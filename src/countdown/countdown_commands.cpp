@@ -53,6 +53,7 @@ void CountdownWindow::onCommand(uint32_t id) {
         countdownSettings().autoStart = flipped(countdownSettings().autoStart);
         break;
     case kCmdRegisterTimes: runRegisterTimesCommand(); break;
+    case kCmdNotify: toggleNotify(); break;
     default: break;
     }
 }

@@ -106,6 +106,7 @@ void CountdownWindow::startAlarm() {
     centerWindow(host(), services().system);
     restartFlashRhythm(countdown_.clock().now());
     if (countdownSettings().alarmSound != 0) playAlarmSound();
+    postNotice();
     updateDisplay(true);
 }
 
@@ -118,6 +119,7 @@ void CountdownWindow::stopAlarm() {
     // Whatever the option says now: a sound that was started is stopped,
     // and none is stopped that never started.
     if (soundPlaying_) stopAlarmSound();
+    notice_.withdraw();
     updateDisplay(true);
 }
 

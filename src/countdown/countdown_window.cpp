@@ -31,7 +31,7 @@ Rect placeable(const Rect& stored) {
 }  // namespace
 
 CountdownWindow::CountdownWindow(Services& services)
-    : TimerWindow(kTemplateId, services), countdown_(services.ticks) {}
+    : TimerWindow(kTemplateId, services), countdown_(services.ticks), notice_(services.notifications, services.texts) {}
 
 CountdownWindow::~CountdownWindow() = default;
 
@@ -76,7 +76,9 @@ void CountdownWindow::applyLoadedSettings() {
     applyStartTime();
 }
 
+// Saved as the program or the session ends, which the notification does not outlive.
 void CountdownWindow::saveSettings() {
+    notice_.withdraw();
     CountdownSettings& options = countdownSettings();
     options.countdownSeconds = countdown_.duration();
     Rect rect = host().windowRect();

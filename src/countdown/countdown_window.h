@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "countdown/alarm_notice.h"
 #include "countdown/command_line.h"
 #include "settings/countdown_settings.h"
 #include "timekeeping/countdown_timer.h"
@@ -36,6 +37,7 @@ enum CommandId : uint32_t {
     kCmdRegisteredTime4 = 32799,
     kCmdRegisteredTime5 = 32800,
     kCmdAutoStart = 32801,
+    kCmdNotify = 32802,
 };
 
 class CountdownWindow : public TimerWindow {
@@ -69,12 +71,16 @@ public:
 
     // A time to set right after the settings are applied (the command line).
     void setStartTime(std::optional<StartTime> start) { startTime_ = start; }
+    // The options file read at start, for the options the menu changes.
+    void useOptions(ProgramOptions* options) { notice_.useOptions(options); }
     void startCountdown();
     void stopCountdown();
     void setCountdownDuration(int32_t seconds);
     void startAlarm();
     void stopAlarm();
     void selectRegisteredTime(std::size_t index);
+    // An action on the alarm's desktop notification (countdown_notice.cpp).
+    void answerNotice(AlarmNotice::Action action);
     // A second start of this named timer: to the front, and its time, if it
     // gave one, as the set-time dialog's OK would set it.
     void receiveMessage(const std::string& message);
@@ -99,6 +105,8 @@ private:
     void runRegisterTimesCommand();
     void runHelpCommand();
     void toggleTopmost();
+    void postNotice();
+    void toggleNotify();
     // A shipped file ("NotifySound.wav", "Readme.txt"): the bare name when it
     // is in the current directory, else the copy beside the executable.
     std::string shippedFile(const std::string& name) const;
@@ -112,4 +120,5 @@ private:
     int32_t preAlarmTop_ = 0;
     std::vector<uint32_t> menuIds_{32794, 32795, 32796, 32799, 32800};
     DisplayState lastPainted_;
+    AlarmNotice notice_;
 };

@@ -9,6 +9,7 @@ bool TimerApp::run(Services& services, ModalRunner& runner, const TimerStart& st
         window.createStateObjects();
         window.setStartTime(start.time);
         window.setTimerName(start.name);
+        window.useOptions(start.options);
         if (start.hold) start.hold->setReceiver([&window](const std::string& message) { window.receiveMessage(message); });
         runner.runModal(window);
         if (start.hold) start.hold->setReceiver(nullptr);

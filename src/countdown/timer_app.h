@@ -8,6 +8,7 @@
 #include "countdown/command_line.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
+#include "settings/program_options.h"
 
 // What the window learns before it opens: a time and a name from the command
 // line, and the settings file this timer holds, whose messages reach it.
@@ -15,6 +16,7 @@ struct TimerStart {
     std::optional<StartTime> time;
     std::optional<std::string> name;
     FileHold* hold = nullptr;
+    ProgramOptions* options = nullptr;  // read at start; the menu changes some
 };
 
 class TimerApp {

@@ -10,6 +10,7 @@
 #include "platform/local_clock.h"
 #include "platform/menu.h"
 #include "platform/message_box.h"
+#include "platform/notifications.h"
 #include "platform/shell.h"
 #include "platform/sound_player.h"
 #include "platform/system_values.h"
@@ -40,4 +41,5 @@ struct Services {
     // colours and presets (the main file); empty for the main timer.
     std::string startingSettingsPath;
     Texts texts;  // the language chosen at start
+    Notifications* notifications = nullptr;  // none: the platform has no notifications
 };

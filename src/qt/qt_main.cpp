@@ -74,6 +74,6 @@ int main(int argc, char** argv) {
     services.startingSettingsPath = launch.slot.startingPath;
     QtModalRunner runner(platformServices.system);
     TimerApp timerApp;
-    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get()});
+    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &options});
     return 0;
 }

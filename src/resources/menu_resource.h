@@ -22,7 +22,7 @@ struct MenuResourceRow {
     bool inSubmenu;           // belongs to the submenu opened by the row above it
 };
 
-inline constexpr std::array<MenuResourceRow, 23> kContextMenuRows{{
+inline constexpr std::array<MenuResourceRow, 24> kContextMenuRows{{
     {MenuItem::Kind::Command, 32794, std::nullopt, false},
     {MenuItem::Kind::Command, 32795, std::nullopt, false},
     {MenuItem::Kind::Command, 32796, std::nullopt, false},
@@ -35,6 +35,7 @@ inline constexpr std::array<MenuResourceRow, 23> kContextMenuRows{{
     {MenuItem::Kind::Separator, 0, std::nullopt, false},
     {MenuItem::Kind::Command, 32779, TextId::menu_topmost, false},
     {MenuItem::Kind::Command, 32797, TextId::menu_alarm_sound, false},
+    {MenuItem::Kind::Command, 32802, TextId::menu_notify, false},
     {MenuItem::Kind::Submenu, 0, TextId::menu_advanced, false},
     {MenuItem::Kind::Command, 32798, TextId::menu_register_times, true},
     {MenuItem::Kind::Command, 32801, TextId::menu_auto_start, true},

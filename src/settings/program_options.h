@@ -21,10 +21,12 @@ struct OptionKey {
 };
 
 bool isLanguageOption(std::string_view value);  // auto, or a language built in
+bool isOnOff(std::string_view value);
 
 // Every option the program reads, with its default; both Readmes name each.
-inline constexpr std::array<OptionKey, 1> kOptionKeys{{
+inline constexpr std::array<OptionKey, 2> kOptionKeys{{
     {"language", "auto", isLanguageOption},
+    {"notify", "on", isOnOff},
 }};
 
 // "dir/QuillastorTimer.exe" gives "dir/QuillastorTimer.ini".
@@ -42,8 +44,9 @@ public:
     void read();
     // The file's value when the program takes it, else the default.
     std::string value(std::string_view key) const;
-    // A change from the program's own interface: the file is written at
-    // once, its other lines as they were. False when it was not saved.
+    // A change from the program's own interface: the file is read again and
+    // written at once, its other lines as they are then (another timer's
+    // change, the user's edit). False when it was not saved.
     bool set(std::string_view key, std::string_view value);
 
     // What read() found: the file there but unreadable, and each value refused.
@@ -52,6 +55,9 @@ public:
     const std::string& path() const { return location_.path(); }
 
 private:
+    // The file as it is now; one that cannot be read leaves what was read before.
+    void reload();
+
     SettingsLocation location_;
     OptionsFile file_;
     std::vector<Refused> refused_;

@@ -23,17 +23,26 @@ void CountdownTimer::pause() {
         clock_.pause();
 }
 
-void CountdownTimer::reset() { clock_.reset(); }
+void CountdownTimer::reset() {
+    clock_.reset();
+    runSec_ = durationSec_;
+}
+
+void CountdownTimer::startFor(int32_t seconds) {
+    clock_.reset();
+    runSec_ = seconds;
+    clock_.start();
+}
 
 bool CountdownTimer::isRunning() const { return clock_.isRunning(); }
 
-void CountdownTimer::setDuration(int32_t seconds) { durationSec_ = seconds; }
+void CountdownTimer::setDuration(int32_t seconds) { durationSec_ = runSec_ = seconds; }
 
 uint32_t CountdownTimer::elapsedMs() const { return clock_.elapsedMs(); }
 
 int32_t CountdownTimer::remainingMs() const { return remainingAt(clock_.now()); }
 
-int32_t CountdownTimer::remainingAt(uint32_t now) const { return remainingAfter(durationSec_, clock_.elapsedAt(now)); }
+int32_t CountdownTimer::remainingAt(uint32_t now) const { return remainingAfter(runSec_, clock_.elapsedAt(now)); }
 
 bool CountdownTimer::isFinished() const { return remainingMs() <= 0; }
 
@@ -47,7 +56,7 @@ int32_t CountdownTimer::shownMs() const { return shownAt(clock_.now()); }
 // The tick is read once so the bonus and the remaining time agree.
 int32_t CountdownTimer::shownAt(uint32_t now) const {
     const uint32_t elapsed = clock_.elapsedAt(now);
-    const int32_t remaining = remainingAfter(durationSec_, elapsed);
+    const int32_t remaining = remainingAfter(runSec_, elapsed);
     uint32_t shown = wrap32::magnitude(remaining);
     if (remaining > 0 && elapsed != 0)
         shown += 1000u;

@@ -17,6 +17,11 @@ public:
     bool isRunning() const;
     void setDuration(int32_t seconds);
     int32_t duration() const { return durationSec_; }
+    // Runs `seconds` from now in place of the duration, which stays what the
+    // timer is set to: reset() goes back to it.
+    void startFor(int32_t seconds);
+    // What the current run counts down: the duration, or startFor's seconds.
+    int32_t runLength() const { return runSec_; }
     uint32_t elapsedMs() const;
     int32_t remainingMs() const;  // negative after expiry
     bool isFinished() const;      // remainingMs() <= 0
@@ -30,4 +35,5 @@ public:
 private:
     TickClock clock_;
     int32_t durationSec_ = 0;
+    int32_t runSec_ = 0;
 };

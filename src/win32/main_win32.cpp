@@ -96,6 +96,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     initCommonControls();
     Win32Platform platform(paths, start.texts);
     TimerApp app;
-    app.run(platform.services(), platform.modalRunner(), {line.start, line.name, launch.slot.hold.get()});
+    app.run(platform.services(), platform.modalRunner(), {line.start, line.name, launch.slot.hold.get(), &options});
     return 0;
 }

@@ -29,7 +29,7 @@ bool TimerWindow::onInitDialog() {
     setTopmost(host(), settings_->topmost != 0);
     updateDisplay(false);
     setupTooltip(productName(), versionString());
-    if (timerName_) host().setTitle(services_.texts.format(TextId::window_title_named, {*timerName_, productName()}));
+    if (timerName_) host().setTitle(windowTitle());
     sizingGuard_ = false;
     tellIfSettingsUnreadable();
     return true;
@@ -52,6 +52,10 @@ void TimerWindow::setupTooltip(const std::string& name, const std::string& versi
         text += texts[line];
     }
     host().createTooltip(text);
+}
+
+std::string TimerWindow::windowTitle() const {
+    return timerName_ ? services_.texts.format(TextId::window_title_named, {*timerName_, productName()}) : productName();
 }
 
 LogFont TimerWindow::boldDialogFont() {

@@ -90,6 +90,8 @@ protected:
     void toggleUnderline();
     void toggleAutoFit();
     void setupTooltip(const std::string& name, const std::string& version);
+    // The product, or a named timer's name before it.
+    std::string windowTitle() const;
     LogFont boldDialogFont();
     void drawContent(Canvas& canvas, Rect rect);
     // A timer with no place of its own opens where it hides no other timer.

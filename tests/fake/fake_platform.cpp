@@ -44,6 +44,14 @@ Size FakeTextMeasurer::measure(const LogFont& font, const std::string& utf8) con
     return {Rect::saturated(length * h / 2), Rect::saturated(h)};
 }
 
+// "notify title|body|key label,key label|click key"
+void FakeOutput::post(const Notification& n, Answer a) {
+    std::string actions;
+    for (const NotificationAction& action : n.actions) actions += (actions.empty() ? "" : ",") + action.key + " " + action.label;
+    said.push_back("notify " + n.title + "|" + n.body + "|" + actions + "|" + n.clickAction);
+    answer = std::move(a);
+}
+
 std::string RecordingCanvas::rectText(const Rect& r) { return pointText(r.left, r.top) + "," + pointText(r.right, r.bottom); }
 
 std::string RecordingCanvas::hex(ColorRef c) {

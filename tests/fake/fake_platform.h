@@ -51,9 +51,13 @@ struct FakeLocalClock : LocalClock {
     TimeOfDay time{12, 0, 0};
 };
 
-// Sound, shell and message boxes write one line per call into `said`.
-struct FakeOutput : SoundPlayer, Shell, MessageBoxes {
+// Sound, shell, message boxes and notifications write one line per call into
+// `said`; `answer` is what the last notification posted answers through.
+struct FakeOutput : SoundPlayer, Shell, MessageBoxes, Notifications {
     void playLoop(const std::string& file) override { said.push_back("play " + file); }
+    void post(const Notification& n, Answer a) override;
+    void withdraw() override { said.push_back("withdraw"); }
+    Answer answer;
     void stop() override { said.push_back("stop"); }
     void open(const std::string& path) override { said.push_back("open " + path); }
     void show(const std::string& text, const std::optional<std::string>& caption, uint32_t style) override {
