@@ -24,6 +24,7 @@ QtPlatform::QtPlatform(const std::string& executablePath, const std::string& use
     : sound({dataDir}, std::move(moduleDirs)),
       commonDialogs(texts),
       dialogs(texts),
+      notifications(QDir(QString::fromStdString(dataDir)).filePath(QStringLiteral("QuillastorTimer.png"))),
       services{systemTickSource(), system,    text,     clock,         sound,    shell,
                systemFileStore(),  messages,  commonDialogs, menus,     dialogs,  instances,
-               settingsFilePath(executablePath), dataDir, userFolder, {}, texts} {}
+               settingsFilePath(executablePath), dataDir, userFolder, {}, texts, &notifications} {}

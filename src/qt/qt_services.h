@@ -9,6 +9,7 @@
 #include "qt/qt_local_clock.h"
 #include "qt/qt_menu_presenter.h"
 #include "qt/qt_message_boxes.h"
+#include "qt/qt_notifications.h"
 #include "qt/qt_shell.h"
 #include "qt/qt_sound_player.h"
 #include "qt/qt_system_values.h"
@@ -33,6 +34,7 @@ struct QtPlatform {
     QtMenuPresenter menus;
     QtDialogRunner dialogs;
     QtTimerInstances instances;
+    QtNotifications notifications;
     Services services;
 };
 
