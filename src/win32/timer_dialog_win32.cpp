@@ -17,6 +17,7 @@ struct TimerRun {
     TimerWindow& timer;
     Win32WindowHost& host;
     OwnerWindows& owners;
+    Win32NotifyIcon* notices;
     bool ownerPushed = false;
 };
 
@@ -74,6 +75,7 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
     TimerRun* run = runOf(window, message, lParam);
     if (!run) return FALSE;
     TimerWindow& timer = run->timer;
+    if (run->notices && run->notices->handle(window, message, wParam, lParam)) return TRUE;
     switch (message) {
     case WM_INITDIALOG: {
         keepDialogManagerOffDpi(window);
@@ -172,7 +174,7 @@ void paintTimerWindow(HWND window, TimerWindow& timer) {
 int Win32ModalRunner::runModal(TimerWindow& timer) {
     Win32WindowHost host;
     timer.attach(host);
-    TimerRun run{timer, host, owners_};
+    TimerRun run{timer, host, owners_, notices_};
     creatingRun = &run;
     const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(timer.templateId()), nullptr,
                                            timerDialogProc, reinterpret_cast<LPARAM>(&run));

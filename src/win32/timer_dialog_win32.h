@@ -6,15 +6,19 @@
 #include <windows.h>
 
 #include "platform/modal_runner.h"
+#include "win32/notify_icon_win32.h"
 #include "win32/owner_window.h"
 
 class Win32ModalRunner final : public ModalRunner {
 public:
-    explicit Win32ModalRunner(OwnerWindows& owners) : owners_(owners) {}
+    // `notices`: the alarm's icon, whose messages come to the timer window.
+    explicit Win32ModalRunner(OwnerWindows& owners, Win32NotifyIcon* notices = nullptr)
+        : owners_(owners), notices_(notices) {}
     int runModal(TimerWindow& window) override;
 
 private:
     OwnerWindows& owners_;
+    Win32NotifyIcon* notices_;
 };
 
 // Paints the timer window: the core composes the client area off screen,

@@ -33,10 +33,10 @@ Win32Platform::Win32Platform(const Win32Paths& paths, const Texts& texts)
       commonDialogs_(owners_),
       menus_(owners_),
       dialogs_(owners_, texts),
-      runner_(owners_),
+      runner_(owners_, &notices_),
       services_{systemTickSource(), system_,    text_,           clock_,      sound_, shell_,
                 systemFileStore(),  messages_,   commonDialogs_,  menus_,      dialogs_, instances_,
-                paths.settingsPath, paths.executableDir, paths.userSettingsFolder, paths.startingSettingsPath, texts} {}
+                paths.settingsPath, paths.executableDir, paths.userSettingsFolder, paths.startingSettingsPath, texts, &notices_} {}
 
 bool initCommonControls() {
     INITCOMMONCONTROLSEX controls{};

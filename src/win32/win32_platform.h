@@ -9,6 +9,7 @@
 #include "platform/tick_source.h"
 #include "win32/dialogs_win32.h"
 #include "win32/menu_win32.h"
+#include "win32/notify_icon_win32.h"
 #include "win32/owner_window.h"
 #include "win32/system_win32.h"
 #include "win32/time_dialogs_win32.h"
@@ -52,6 +53,7 @@ private:
     Win32MenuPresenter menus_;
     Win32DialogRunner dialogs_;
     Win32TimerInstances instances_;
+    Win32NotifyIcon notices_{owners_};
     Win32ModalRunner runner_;
     Services services_;
 };

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <filesystem>
@@ -197,4 +198,38 @@ TEST(TimerWindow, KeepsTheLoadedSizeAndPlace) {
     });
     std::ifstream(scratch.path / L"kept.dat", std::ios::binary).read(reinterpret_cast<char*>(&r), sizeof r);
     EXPECT_TRUE(EqualRect(&r, &loaded)) << "saved at Exit";
+}
+
+// The alarm's notification-area icon is there for the alarm only; a click on
+// its balloon and each command of its menu end the alarm, +1 min counting
+// 60 s and Restart the whole 180 s, the duration kept.
+TEST(TimerWindow, AlarmIconAndItsCommands) {
+    runTimer(L"notice.dat", [](HWND w) {
+        const auto iconShown = [w] {
+            NOTIFYICONDATAW data{};
+            data.cbSize = sizeof data, data.hWnd = w, data.uID = 1;
+            return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+        };
+        // The message, its wParam and lParam; then running, and the least and most time left.
+        struct Row { const char* name; UINT message; WPARAM wParam; LPARAM lParam; bool running; int32_t least, most; };
+        const Row table[] = {
+            {"balloon", kNotifyIconMessage, 0, MAKELPARAM(NIN_BALLOONUSERCLICK, 1), false, 180000, 180000},
+            {"Stop", WM_COMMAND, kNoticeCommandFirst, 0, false, 180000, 180000},
+            {"+1 min", WM_COMMAND, kNoticeCommandFirst + 1, 0, true, 58000, 60000},
+            {"Restart", WM_COMMAND, kNoticeCommandFirst + 2, 0, true, 178000, 180000},
+        };
+        for (const Row& row : table) {
+            SCOPED_TRACE(row.name);
+            onUi([](CountdownWindow& t) { return t.startAlarm(), true; });
+            EXPECT_TRUE(iconShown()) << "no icon in the alarm";
+            SendMessageW(w, row.message, row.wParam, row.lParam);
+            EXPECT_TRUE(onUi([&row](CountdownWindow& t) {
+                const int32_t left = t.countdown().remainingMs();
+                return !t.alarmActive() && t.countdown().isRunning() == row.running && left >= row.least &&
+                       left <= row.most && t.countdown().duration() == 180;
+            }));
+            EXPECT_FALSE(iconShown()) << "the icon outlived the alarm";
+            onUi([](CountdownWindow& t) { return t.onCommand(kCmdReset), true; });
+        }
+    });
 }
