@@ -46,6 +46,8 @@ TEST(AlarmNotice, PostedAtZeroAndWithdrawnWhenTheAlarmEndsAnotherWay) {
         const bool alarm = s.window->alarmActive();
         late("restart");
         EXPECT_TRUE(s.said().size() == said && s.window->alarmActive() == alarm);
+        s.command(kCmdExit);
+        EXPECT_EQ(std::count(s.said().begin(), s.said().end(), "withdraw"), 1) << "withdrawn twice";
     }
     NoticeSetup s;
     s.toAlarm();
@@ -60,13 +62,13 @@ TEST(AlarmNotice, PostedAtZeroAndWithdrawnWhenTheAlarmEndsAnotherWay) {
 // Each action ends the alarm as a click does and leaves the set duration as
 // it is; a notification closed without one leaves the alarm on.
 TEST(AlarmNotice, ActionsOnTheCountdownAndTheSavedDuration) {
-    // The key, then 30 s later: the time shown, running; after 30 s more, the alarm.
-    struct Row { const char* key; const char* shown; bool running, alarmAfterAMinute; };
+    // The key, then 30 s later: the time shown, running; after 30 s more, the alarm; withdrawals by Exit.
+    struct Row { const char* key; const char* shown; bool running, alarmAfterAMinute; int withdrawals; };
     const Row table[] = {
-        {"stop", "0:03:00", false, false},
-        {"one-minute-more", "0:00:31", true, true},
-        {"restart", "0:02:31", true, false},
-        {"", "0:00:30", true, true},
+        {"stop", "0:03:00", false, false, 1},
+        {"one-minute-more", "0:00:31", true, true, 2},
+        {"restart", "0:02:31", true, false, 1},
+        {"", "0:00:30", true, true, 0},
     };
     for (const Row& row : table) {
         SCOPED_TRACE(row.key);
@@ -80,6 +82,7 @@ TEST(AlarmNotice, ActionsOnTheCountdownAndTheSavedDuration) {
         EXPECT_EQ(s.window->alarmActive(), row.alarmAfterAMinute);
         s.command(kCmdExit);
         EXPECT_EQ(s.options().countdownSeconds, 180);
+        EXPECT_EQ(std::count(s.said().begin(), s.said().end(), "withdraw"), row.withdrawals);
     }
     NoticeSetup s;
     s.toAlarm();
