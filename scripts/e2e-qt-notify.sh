@@ -63,6 +63,9 @@ assert (title, body) == ("Quillastorカウントダウンタイマー", "時間�
 assert actions == ["stop", "停止", "one-minute-more", "+1分", "restart", "再スタート", "default", ""], actions
 assert hints["urgency"] == 2 and hints["suppress-sound"] is True and icon.startswith("file://") and icon.endswith(".png"), (hints, icon)
 PY
+step "the session ends (SIGTERM) during an alarm: its notification is withdrawn"
+closes=$(calls CloseNotification) && start_app 0:02 && until_calls Notify 5 && kill -TERM "$app" && ended &&
+    until_calls CloseNotification $((closes + 1)) || fail "the notification outlived the program"
 stop "$server"
 
 step "a server without buttons: the notification comes without actions"
