@@ -40,8 +40,7 @@ x11_start 140 && start_app && exit_app && cp "$dat" "$out/template.dat" && put 1
 
 step "a 2 s alarm posts one notification; a forged ActionInvoked from another sender changes nothing"
 server_start && start_app 0:02 && until_calls Notify 1 && flashing alarm1 || fail "no flashing alarm with the notification"
-id=$(tail -1 "$log" | python3 -c 'import json,sys; print(json.load(sys.stdin)["args"][-1])')
-dbus-send --session --type=signal /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked "uint32:$id" string:stop
+dbus-send --session --type=signal /org/freedesktop/Notifications org.freedesktop.Notifications.ActionInvoked uint32:1 string:stop
 sleep 1 && flashing forged || fail "an ActionInvoked from another sender ended the alarm"
 step "+1 min: the alarm ends and it runs on past the 2 s it was set to"
 press one-minute-more && sleep 3 && quiet plus && running plus && [ "$(calls Notify)" = 1 ] || fail "+1 min did not count on"
@@ -51,9 +50,7 @@ until_calls Notify 3 && flashing alarm3 || fail "no alarm after the restarted 2 
 step "Stop ends the alarm and it stays stopped; a click on the next alarm closes its notification"
 press stop && quiet stop && ! running stop || fail "Stop did not stop"
 closes=$(calls CloseNotification) && clicks 2 && until_calls Notify 4 && sleep 1 && clicks 1 && until_calls CloseNotification $((closes + 1))
-last_close=$(grep CloseNotification "$log" | tail -1 | python3 -c 'import json,sys; print(json.load(sys.stdin)["args"][0])')
-[ "$last_close" = "$(grep '"Notify"' "$log" | tail -1 | python3 -c 'import json,sys; print(json.load(sys.stdin)["args"][-1])')" ] ||
-    fail "the click closed notification $last_close, not the last one"
+[[ "$(grep CloseNotification "$log" | tail -1)" == *'"args": [4]}' ]] || fail "the click did not close the 4th notification"
 exit_in_2s "with the server"
 grep '"Notify"' "$log" | head -1 >"$out/notify.json" && cat "$out/notify.json"
 python3 - "$out/notify.json" <<'PY' || fail "Notify's arguments"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "countdown_setup.h"
 
@@ -20,8 +21,8 @@ struct NoticeSetup : CountdownSetup {
         startLoaded(180);
         window->useOptions(&programOptions);
     }
-    void toAlarm(int32_t seconds = 180) { doubleClick(), advance(static_cast<uint32_t>(seconds) * 1000 + 4); }
-    std::string ini() { return {platform.files.files[kIni].begin(), platform.files.files[kIni].end()}; }
+    void toAlarm() { doubleClick(), advance(180004); }
+    long withdrawals() const { return std::count(said().begin(), said().end(), "withdraw"); }
     ProgramOptions programOptions{platform.files, {"/exe", "/home/Q"}, "QuillastorTimer.ini"};
 };
 
@@ -41,22 +42,18 @@ TEST(AlarmNotice, PostedAtZeroAndWithdrawnWhenTheAlarmEndsAnotherWay) {
         EXPECT_EQ(s.said(), (std::vector<std::string>{"play NotifySound.wav", kPosted3}));
         const auto late = s.platform.output.answer;
         end(s);
-        EXPECT_EQ(std::count(s.said().begin(), s.said().end(), "withdraw"), 1);
         const std::size_t said = s.said().size();
         const bool alarm = s.window->alarmActive();
         late("restart");
-        EXPECT_TRUE(s.said().size() == said && s.window->alarmActive() == alarm);
         s.command(kCmdExit);
-        EXPECT_EQ(std::count(s.said().begin(), s.said().end(), "withdraw"), 1) << "withdrawn twice";
+        EXPECT_TRUE(s.said().size() == said && s.window->alarmActive() == alarm && s.withdrawals() == 1);
     }
     NoticeSetup s;
     s.toAlarm();
     const auto earlier = s.platform.output.answer;
-    s.press();
-    s.release();
-    s.toAlarm();
+    s.press(), s.release(), s.toAlarm();
     earlier("stop");
-    EXPECT_TRUE(s.window->alarmActive());
+    EXPECT_TRUE(s.window->alarmActive()) << "an earlier alarm's answer ended this one";
 }
 
 // Each action ends the alarm as a click does and leaves the set duration as
@@ -81,16 +78,8 @@ TEST(AlarmNotice, ActionsOnTheCountdownAndTheSavedDuration) {
         s.advance(30004);
         EXPECT_EQ(s.window->alarmActive(), row.alarmAfterAMinute);
         s.command(kCmdExit);
-        EXPECT_EQ(s.options().countdownSeconds, 180);
-        EXPECT_EQ(std::count(s.said().begin(), s.said().end(), "withdraw"), row.withdrawals);
+        EXPECT_TRUE(s.options().countdownSeconds == 180 && s.withdrawals() == row.withdrawals);
     }
-    NoticeSetup s;
-    s.toAlarm();
-    s.platform.output.answer("one-minute-more");
-    s.advance(60004);
-    EXPECT_EQ(s.said().back(), "notify Quillastorカウントダウンタイマー|時間です（1分）|stop 停止,one-minute-more +1分,restart 再スタート|stop");
-    s.press();
-    EXPECT_EQ(s.shown(), "0:03:00");
 }
 
 // notify=on|off: read at start, flipped from the menu and saved at once into
@@ -113,12 +102,11 @@ TEST(AlarmNotice, TheOptionInTheFileAndTheMenu) {
         s.window->onRButtonUp(s.kAt);
         const auto& items = s.platform.dialogs.menus.back().items;
         const auto item = std::find_if(items.begin(), items.end(), [](const MenuItem& i) { return i.id == kCmdNotify; });
-        ASSERT_NE(item, items.end());
-        EXPECT_TRUE((item - 1)->id == kCmdAlarmSound && item->checked == row.posts);
-        const std::string changed = std::string(row.ini) + "language=en\n";
+        EXPECT_TRUE(item != items.end() && (item - 1)->id == kCmdAlarmSound && item->checked == row.posts);
+        const std::string changed = std::string(row.ini) + "language=en\n", saved = row.saved;
         s.platform.files.files[kIni] = {changed.begin(), changed.end()};
         s.command(kCmdNotify);
-        EXPECT_EQ(s.ini(), row.saved);
+        EXPECT_EQ(s.platform.files.files[kIni], std::vector<uint8_t>(saved.begin(), saved.end()));
         const std::size_t said = s.said().size();
         s.toAlarm();
         EXPECT_EQ(s.said().size() - said, row.posts ? 1u : 2u);  // the sound, and the notification when now on

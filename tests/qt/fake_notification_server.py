@@ -1,8 +1,7 @@
 #!/usr/bin/python3
-"""A notification server for the driven runs: org.freedesktop.Notifications on
-the session bus. It writes each call it takes to LOG, one JSON line, and
-presses a button when told: Press(key) sends ActionInvoked for the last
-notification. --no-actions: a server that shows no buttons."""
+"""org.freedesktop.Notifications for the driven runs: each call one JSON line in
+LOG; Press(key) sends ActionInvoked for the last notification; --no-actions:
+a server without buttons."""
 import json
 import sys
 
@@ -27,10 +26,6 @@ class Server(dbus.service.Object):
     def GetCapabilities(self):
         self.record("GetCapabilities")
         return ["body", "actions"] if self.actions else ["body"]
-
-    @dbus.service.method(IFACE, out_signature="ssss")
-    def GetServerInformation(self):
-        return ["fake", "quillastor", "1", "1.2"]
 
     @dbus.service.method(IFACE, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
@@ -61,8 +56,7 @@ class Server(dbus.service.Object):
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    name = dbus.service.BusName(IFACE, bus)  # noqa: F841 (held while the loop runs)
-    server = Server(bus, sys.argv[1], "--no-actions" not in sys.argv)  # noqa: F841
+    held = dbus.service.BusName(IFACE, bus), Server(bus, sys.argv[1], "--no-actions" not in sys.argv)  # noqa: F841
     print("ready", flush=True)
     GLib.MainLoop().run()
 
