@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "countdown/command_line.h"
+#include "countdown/spoken_time.h"
+#include "platform/hot_keys.h"
 #include "settings/countdown_settings.h"
 #include "timekeeping/countdown_timer.h"
 #include "window/timer_window.h"
@@ -53,6 +55,10 @@ public:
     void onTimer(uint32_t id) override;
     void onCommand(uint32_t id) override;
     void onCancel() override {}
+    void onKeyDown(const KeyEvent& key) override;
+    // A global hot key, whichever window had the keyboard.
+    void onHotKey(HotKeyAction action);
+    std::string accessibleValue() const override;
 
     void saveSettings() override;
     int32_t timeFormatMode() const override;
@@ -87,6 +93,8 @@ public:
 
 private:
     void wake();
+    SpokenMoment spokenMoment(uint32_t now) const;
+    void openMenuByKey();
     void armWake(uint32_t now);
     void restartFlashRhythm(uint32_t now);
     void playAlarmSound();
@@ -112,4 +120,5 @@ private:
     int32_t preAlarmTop_ = 0;
     std::vector<uint32_t> menuIds_{32794, 32795, 32796, 32799, 32800};
     DisplayState lastPainted_;
+    SpeechPacer speech_;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "countdown/command_line.h"
+#include "platform/hot_keys.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
 
@@ -15,6 +16,7 @@ struct TimerStart {
     std::optional<StartTime> time;
     std::optional<std::string> name;
     FileHold* hold = nullptr;
+    HotKeys* hotKeys = nullptr;  // registered already; their presses reach the window
 };
 
 class TimerApp {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/hot_key_text.h"
 #include "settings/options_file.h"
 #include "settings/settings_location.h"
 
@@ -23,8 +24,10 @@ struct OptionKey {
 bool isLanguageOption(std::string_view value);  // auto, or a language built in
 
 // Every option the program reads, with its default; both Readmes name each.
-inline constexpr std::array<OptionKey, 1> kOptionKeys{{
+inline constexpr std::array<OptionKey, 3> kOptionKeys{{
     {"language", "auto", isLanguageOption},
+    {"hotkey_start_stop", "Ctrl+Alt+Shift+Space", isHotKeyOption},
+    {"hotkey_show", "Ctrl+Alt+Shift+T", isHotKeyOption},
 }};
 
 // "dir/QuillastorTimer.exe" gives "dir/QuillastorTimer.ini".
