@@ -38,6 +38,14 @@ void CountdownWindow::onHotKey(HotKeyAction action) {
         toggleStartStop();
 }
 
+void CountdownWindow::setHotKeys(const std::vector<HotKeyChoice>& keys) {
+    hotKeyLines_.clear();
+    for (const HotKeyChoice& choice : keys) {
+        const TextId line = choice.action == HotKeyAction::Show ? TextId::tooltip_hotkey_show : TextId::tooltip_hotkey_start_stop;
+        hotKeyLines_.push_back(services().texts.format(line, {choice.text}));
+    }
+}
+
 SpokenMoment CountdownWindow::spokenMoment(uint32_t now) const {
     SpokenState state = SpokenState::Idle;
     if (alarmActive_)
@@ -48,6 +56,8 @@ SpokenMoment CountdownWindow::spokenMoment(uint32_t now) const {
         state = SpokenState::Paused;
     return {state, countdown_.duration(), countdown_.shownAt(now) / 1000};
 }
+
+int32_t CountdownWindow::accessibleSeconds() const { return countdown_.shownAt(countdown_.clock().now()) / 1000; }
 
 std::string CountdownWindow::accessibleValue() const {
     return spokenTime(spokenMoment(countdown_.clock().now()), services().texts);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "countdown/command_line.h"
+#include "countdown/global_keys.h"
 #include "countdown/spoken_time.h"
 #include "platform/hot_keys.h"
 #include "settings/countdown_settings.h"
@@ -58,7 +59,10 @@ public:
     void onKeyDown(const KeyEvent& key) override;
     // A global hot key, whichever window had the keyboard.
     void onHotKey(HotKeyAction action);
+    // Named in the tooltip; set before the window opens.
+    void setHotKeys(const std::vector<HotKeyChoice>& keys);
     std::string accessibleValue() const override;
+    int32_t accessibleSeconds() const override;
 
     void saveSettings() override;
     int32_t timeFormatMode() const override;

@@ -4,7 +4,7 @@
 
 ProgramStart startProgram(const std::vector<std::string>& args, ProgramOptions& options,
                           std::span<const std::string> systemLanguages) {
-    ProgramStart start{parseCommandLine(args), Texts(), {}};
+    ProgramStart start{parseCommandLine(args), Texts(), {}, {}};
     options.read();
     const std::string language = options.value("language");
     start.texts = chooseLanguage(start.line.language,

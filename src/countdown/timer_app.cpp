@@ -9,6 +9,7 @@ bool TimerApp::run(Services& services, ModalRunner& runner, const TimerStart& st
         window.createStateObjects();
         window.setStartTime(start.time);
         window.setTimerName(start.name);
+        window.setHotKeys(start.hotKeyChoices);
         if (start.hold) start.hold->setReceiver([&window](const std::string& message) { window.receiveMessage(message); });
         if (start.hotKeys) start.hotKeys->setReceiver([&window](HotKeyAction action) { window.onHotKey(action); });
         runner.runModal(window);

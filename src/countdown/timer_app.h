@@ -6,6 +6,7 @@
 #include <string>
 
 #include "countdown/command_line.h"
+#include "countdown/global_keys.h"
 #include "platform/hot_keys.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
@@ -17,6 +18,7 @@ struct TimerStart {
     std::optional<std::string> name;
     FileHold* hold = nullptr;
     HotKeys* hotKeys = nullptr;  // registered already; their presses reach the window
+    std::vector<HotKeyChoice> hotKeyChoices;  // named in the tooltip
 };
 
 class TimerApp {

@@ -9,6 +9,7 @@
 #include "countdown/timer_app.h"
 #include "countdown/timer_launch.h"
 #include "settings/window_settings.h"
+#include "win32/hot_keys_win32.h"
 #include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
@@ -95,7 +96,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     paths.startingSettingsPath = launch.slot.startingPath;
     initCommonControls();
     Win32Platform platform(paths, start.texts);
+    Win32HotKeys hotKeys;
+    for (const std::string& warning : registerHotKeys(hotKeys, start.hotKeys, start.texts))
+        print(warning + "\n", STD_ERROR_HANDLE);
     TimerApp app;
-    app.run(platform.services(), platform.modalRunner(), {line.start, line.name, launch.slot.hold.get()});
+    app.run(platform.services(), platform.modalRunner(),
+            {line.start, line.name, launch.slot.hold.get(), &hotKeys, start.hotKeys});
     return 0;
 }

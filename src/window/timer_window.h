@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/geometry.h"
@@ -77,6 +78,7 @@ public:
     // product for a timer without one) and the time in words, as of now.
     std::string accessibleName() const;
     virtual std::string accessibleValue() const = 0;
+    virtual int32_t accessibleSeconds() const = 0;  // the shown time, for value interfaces
 
     WindowSettings& settings() { return *settings_; }
     const DisplayState& displayState() const { return *displayState_; }
@@ -125,6 +127,7 @@ protected:
     bool inverted_ = false;
     bool sizingGuard_ = true;
     std::optional<uint32_t> keyboardSince_;  // tick at which the window took the keyboard
+    std::vector<std::string> hotKeyLines_;   // the tooltip's lines under the gestures
 
 private:
     Services& services_;
