@@ -1,0 +1,20 @@
+# Sourced from e2e-windows.sh with its helpers, display and Wine server: the keys in the timer window
+# and the MSAA object that a screen reader reads (role 41, static text).
+probe() { wine "$root/build/win32/tests/win32/win32_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+reads() {  # value (a pattern)
+    local said && for i in $(seq 15); do said=$(probe accessible) && [[ "$said" == "41|Quillastorカウントダウンタイマー|"$1 ]] && return 0; sleep 0.3; done
+    fail "MSAA read '$said', not '$1'"
+}
+echo "10a. Keys: Space starts, R resets, Shift+F10 opens the menu on its first item, arrows move; MSAA reads the time"
+chattr -i "$app" 2>/dev/null || chmod u+w "$app"
+run && window "$BACK" keys && xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 1 sleep 1.2 mousemove 0 0
+# Without a window manager the click activates the window in Wine but leaves X's focus where it was.
+xdotool windowfocus "$(xdotool search --onlyvisible --class quillastortimer | head -1)" sleep 0.5
+reads "残り *、停止中"
+xdotool key space && reads "残り *、カウント中"
+xdotool key r && reads "残り *、停止中"
+xdotool key shift+F10 sleep 1 && shot keys-menu && xdotool key Down Return sleep 0.5 key r && reads "残り 10分、停止中"
+kx=$X ky=$Y && xdotool key Right Right Right shift+Down sleep 0.5 && window "$BACK" keys-moved
+[ "$X $Y" = "$((kx + 3)) $((ky + 10))" ] || fail "the arrows moved it from $kx,$ky to $X,$Y"
+
+menu Up Return && ended
