@@ -1,5 +1,6 @@
-# Sourced from e2e-windows.sh with its helpers, display and Wine server: the keys in the timer window
-# and the MSAA object that a screen reader reads (role 41, static text).
+# Sourced from e2e-windows.sh with its helpers, display and Wine server: the keys in the timer window,
+# the start/stop hot key pressed in another program, and the MSAA object that a screen reader reads
+# (role 41, static text).
 probe() { wine "$root/build/win32/tests/win32/win32_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 reads() {  # value (a pattern)
     local said && for i in $(seq 15); do said=$(probe accessible) && [[ "$said" == "41|Quillastorカウントダウンタイマー|"$1 ]] && return 0; sleep 0.3; done
@@ -17,4 +18,10 @@ xdotool key shift+F10 sleep 1 && shot keys-menu && xdotool key Down Return sleep
 kx=$X ky=$Y && xdotool key Right Right Right shift+Down sleep 0.5 && window "$BACK" keys-moved
 [ "$X $Y" = "$((kx + 3)) $((ky + 10))" ] || fail "the arrows moved it from $kx,$ky to $X,$Y"
 
+echo "10b. Ctrl+Alt+Shift+Space pressed in another program starts and stops the timer"
+(wine notepad >/dev/null 2>&1 &) && notepad=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --class notepad.exe)
+xdotool sleep 1 windowfocus "$notepad" sleep 0.5 && [ "$(xdotool getwindowfocus)" = "$notepad" ] || fail "notepad has not the keyboard"
+xdotool key ctrl+alt+shift+space && reads "残り 9分5?秒、カウント中"
+xdotool key ctrl+alt+shift+space && reads "残り 9分5?秒、停止中"
+xdotool windowclose "$notepad" 2>/dev/null || true
 menu Up Return && ended
