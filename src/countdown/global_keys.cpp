@@ -12,9 +12,13 @@ std::vector<HotKeyChoice> chosenHotKeys(const ProgramOptions& options) {
     return choices;
 }
 
-std::vector<std::string> registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts) {
-    std::vector<std::string> warnings;
-    for (const HotKeyChoice& choice : choices)
-        if (!keys.add(choice.key, choice.action)) warnings.push_back(texts.format(TextId::hotkeys_unavailable, {choice.text}));
-    return warnings;
+HotKeyRegistration registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts) {
+    HotKeyRegistration registration;
+    for (const HotKeyChoice& choice : choices) {
+        if (keys.add(choice.key, choice.action))
+            registration.held.push_back(choice);
+        else
+            registration.warnings.push_back(texts.format(TextId::hotkeys_unavailable, {choice.text}));
+    }
+    return registration;
 }

@@ -18,7 +18,7 @@ struct TimerStart {
     std::optional<std::string> name;
     FileHold* hold = nullptr;
     HotKeys* hotKeys = nullptr;  // registered already; their presses reach the window
-    std::vector<HotKeyChoice> hotKeyChoices;  // named in the tooltip
+    std::vector<HotKeyChoice> hotKeyChoices;  // those it holds, named in the tooltip
 };
 
 class TimerApp {

@@ -76,10 +76,10 @@ int main(int argc, char** argv) {
     services.settingsPath = launch.slot.path;
     services.startingSettingsPath = launch.slot.startingPath;
     X11HotKeys hotKeys;
-    for (const std::string& warning : registerHotKeys(hotKeys, start.hotKeys, start.texts))
-        std::fprintf(stderr, "%s\n", warning.c_str());
+    const HotKeyRegistration held = registerHotKeys(hotKeys, start.hotKeys, start.texts);
+    for (const std::string& warning : held.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
     QtModalRunner runner(platformServices.system);
     TimerApp timerApp;
-    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &hotKeys, start.hotKeys});
+    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &hotKeys, held.held});
     return 0;
 }

@@ -97,10 +97,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     initCommonControls();
     Win32Platform platform(paths, start.texts);
     Win32HotKeys hotKeys;
-    for (const std::string& warning : registerHotKeys(hotKeys, start.hotKeys, start.texts))
-        print(warning + "\n", STD_ERROR_HANDLE);
+    const HotKeyRegistration held = registerHotKeys(hotKeys, start.hotKeys, start.texts);
+    for (const std::string& warning : held.warnings) print(warning + "\n", STD_ERROR_HANDLE);
     TimerApp app;
     app.run(platform.services(), platform.modalRunner(),
-            {line.start, line.name, launch.slot.hold.get(), &hotKeys, start.hotKeys});
+            {line.start, line.name, launch.slot.hold.get(), &hotKeys, held.held});
     return 0;
 }

@@ -166,8 +166,9 @@ TEST(HotKeys, ChosenRegisteredAndTold) {
     ProgramOptions options(files, {"/exe", "/home/Q"}, "timer.ini");
     FakeHotKeys platform;
     platform.taken = Key::Space;
-    EXPECT_EQ(registerHotKeys(platform, startProgram({}, options, {}).hotKeys, japaneseTexts()),
-              std::vector<std::string>{"ホットキー Ctrl+Alt+Shift+Space を登録できませんでした（他のプログラムが使っているか、デスクトップが対応していません）。このキーなしで動きます。"});
+    const HotKeyRegistration registration = registerHotKeys(platform, startProgram({}, options, {}).hotKeys, japaneseTexts());
+    EXPECT_EQ(registration.held.size() == 1 && registration.held[0].action == HotKeyAction::Show, true);
+    EXPECT_EQ(registration.warnings, std::vector<std::string>{"ホットキー Ctrl+Alt+Shift+Space を登録できませんでした（他のプログラムが使っているか、デスクトップが対応していません）。このキーなしで動きます。"});
     EXPECT_EQ(platform.added.size(), 2u);
 }
 
