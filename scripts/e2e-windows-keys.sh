@@ -18,10 +18,14 @@ xdotool key shift+F10 sleep 1 && shot keys-menu && xdotool key Down Return sleep
 kx=$X ky=$Y && xdotool key Right Right Right shift+Down sleep 0.5 && window "$BACK" keys-moved
 [ "$X $Y" = "$((kx + 3)) $((ky + 10))" ] || fail "the arrows moved it from $kx,$ky to $X,$Y"
 
-echo "10b. Ctrl+Alt+Shift+Space pressed in another program starts and stops the timer"
+echo "10b. Ctrl+Alt+Shift+Space pressed in another program starts and stops the timer; MSAA events: those two"
 (wine notepad >/dev/null 2>&1 &) && notepad=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --class notepad.exe)
 xdotool sleep 1 windowfocus "$notepad" sleep 0.5 && [ "$(xdotool getwindowfocus)" = "$notepad" ] || fail "notepad has not the keyboard"
+wine "$root/build/win32/tests/win32/win32_probe.exe" events 8 >"$work/events.txt" 2>/dev/null & listener=$!
+for i in $(seq 30); do [ -s "$work/events.txt" ] && break; sleep 0.2; done
 xdotool key ctrl+alt+shift+space && reads "残り 9分5?秒、カウント中"
-xdotool key ctrl+alt+shift+space && reads "残り 9分5?秒、停止中"
+xdotool key ctrl+alt+shift+space && reads "残り 9分5?秒、停止中" && wait "$listener"
+# A screen reader is told of the start and the stop, and of nothing while it counts.
+[ "$(tr -d '\r' <"$work/events.txt" | paste -sd ' ')" = "listening value value" ] || fail "told: $(cat "$work/events.txt")"
 xdotool windowclose "$notepad" 2>/dev/null || true
 menu Up Return && ended

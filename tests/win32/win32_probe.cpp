@@ -2,10 +2,12 @@
 //   win32_probe ui-language   the user's UI language as Windows reports it (0411)
 //   win32_probe texts         the foreground dialog's title, then each control's text, a line each
 //   win32_probe accessible    the timer window's MSAA role, name and value: "role|name|value"
+//   win32_probe events S      the name and value changes the timer window tells of in S seconds, a line each
 #include <windows.h>
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 // WM_GETTEXT reaches a control of another process, as GetWindowText does not.
@@ -41,8 +43,26 @@ int printAccessible() {
     return 0;
 }
 
+void CALLBACK told(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && window == FindWindowW(L"#32770", nullptr))
+        std::printf("%s\n", event == EVENT_OBJECT_NAMECHANGE ? "name" : "value"), std::fflush(stdout);
+}
+
+int printEvents(int seconds) {
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr, told, 0, 0,
+                                               WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    std::printf("listening\n"), std::fflush(stdout);
+    const ULONGLONG end = GetTickCount64() + 1000ULL * seconds;
+    for (MSG message; GetTickCount64() < end;) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    return hook ? UnhookWinEvent(hook) == FALSE : 1;
+}
+
 int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "accessible") == 0) return printAccessible();
+    if (argc == 3 && std::strcmp(argv[1], "events") == 0) return printEvents(std::atoi(argv[2]));
     if (argc == 2 && std::strcmp(argv[1], "ui-language") == 0) return std::printf("%04X\n", GetUserDefaultUILanguage()) < 0;
     const HWND dialog = GetForegroundWindow();
     if (argc != 2 || std::strcmp(argv[1], "texts") != 0 || !dialog) return 1;
