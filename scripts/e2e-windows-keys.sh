@@ -6,7 +6,7 @@ reads() {  # value (a pattern)
     local said && for i in $(seq 15); do said=$(probe accessible) && [[ "$said" == "41|Quillastorカウントダウンタイマー|"$1 ]] && return 0; sleep 0.3; done
     fail "MSAA read '$said', not '$1'"
 }
-echo "10a. Keys: Space starts, R resets, Shift+F10 opens the menu on its first item, arrows move; MSAA reads the time"
+echo "11c. Keys: Space starts, R resets, Shift+F10 opens the menu on its first item, arrows move; MSAA reads the time"
 chattr -i "$app" 2>/dev/null || chmod u+w "$app"
 run && window "$BACK" keys && xdotool mousemove $((X + W / 2)) $((Y + H / 2)) click 1 sleep 1.2 mousemove 0 0
 # Without a window manager the click activates the window in Wine but leaves X's focus where it was.
@@ -18,7 +18,7 @@ xdotool key shift+F10 sleep 1 && shot keys-menu && xdotool key Down Return sleep
 kx=$X ky=$Y && xdotool key Right Right Right shift+Down sleep 0.5 && window "$BACK" keys-moved
 [ "$X $Y" = "$((kx + 3)) $((ky + 10))" ] || fail "the arrows moved it from $kx,$ky to $X,$Y"
 
-echo "10b. Ctrl+Alt+Shift+Space pressed in another program starts and stops the timer; MSAA events: those two"
+echo "11d. Ctrl+Alt+Shift+Space pressed in another program starts and stops the timer; MSAA events: those two"
 (wine notepad >/dev/null 2>&1 &) && notepad=$(timeout 20 xdotool search --sync --onlyvisible --limit 1 --class notepad.exe)
 xdotool sleep 1 windowfocus "$notepad" sleep 0.5 && [ "$(xdotool getwindowfocus)" = "$notepad" ] || fail "notepad has not the keyboard"
 wine "$root/build/win32/tests/win32/win32_probe.exe" events 8 >"$work/events.txt" 2>/dev/null & listener=$!
