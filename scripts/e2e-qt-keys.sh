@@ -26,8 +26,8 @@ listen() { probe events "$1" >"$out/$2.txt" & listener=$! && for _ in $(seq 50);
 step "the keys: a label named for the product; Space starts, R resets; the reader is told of each, not each second"
 start_app && xdotool click 1 sleep 1  # the window has the keyboard
 reads "残り 3分、停止中"
-listen 6 counting && xdotool key space && sleep 2.5 && shot k1-running && xdotool key r && wait "$listener"
-[ "$(underline k1-running)" = "$white" ] || fail "Space did not start"
+listen 6 counting && xdotool key space && sleep 2.5 && shot k1-running && xdotool key r && wait "$listener" && shot k1-reset
+[ "$(underline k1-running) $(underline k1-reset)" = "$white $back" ] || fail "Space did not start, or R did not reset"
 # Told twice in 5 s of counting: at the start and at the reset.
 [ "$(grep -c '^object:property-change:accessible-value|' "$out/counting.txt")" = 2 ] && [ "$(wc -l <"$out/counting.txt")" = 3 ] ||
     fail "the reader was told: $(cat "$out/counting.txt")"
@@ -48,7 +48,8 @@ moved="$X $Y" && exit_app
 [ "$(saved | cut -d' ' -f1-2)" = "$moved" ] || fail "Exit saved $(saved), not $moved"
 
 step "the hot keys with another window focused: Ctrl+Alt+Shift+Space starts and stops, Ctrl+Alt+Shift+T brings it forward"
-start_app && xmessage -geometry +0+0 elsewhere >/dev/null 2>&1 & pids+=($!)
+start_app
+xmessage -geometry +0+0 elsewhere >/dev/null 2>&1 & pids+=($!)
 for _ in $(seq 50); do other=$(xdotool search --onlyvisible --class Xmessage 2>/dev/null | head -1) && [ -n "$other" ] && break || sleep 0.1; done
 xdotool windowactivate --sync "$other" && sleep 0.5
 xdotool key ctrl+alt+shift+space && reads "残り 9分5?秒、カウント中"

@@ -1,5 +1,6 @@
 // The countdown's keys, its global hot keys and what a screen reader reads.
 #include <optional>
+#include <utility>
 
 #include "countdown/countdown_window.h"
 #include "window/window_keys.h"
@@ -39,11 +40,12 @@ void CountdownWindow::onHotKey(HotKeyAction action) {
 }
 
 void CountdownWindow::setHotKeys(const std::vector<HotKeyChoice>& keys) {
-    hotKeyLines_.clear();
+    std::vector<std::string> lines;
     for (const HotKeyChoice& choice : keys) {
         const TextId line = choice.action == HotKeyAction::Show ? TextId::tooltip_hotkey_show : TextId::tooltip_hotkey_start_stop;
-        hotKeyLines_.push_back(services().texts.format(line, {choice.text}));
+        lines.push_back(services().texts.format(line, {choice.text}));
     }
+    hotKeyLines_ = std::move(lines);
 }
 
 SpokenMoment CountdownWindow::spokenMoment(uint32_t now) const {

@@ -36,6 +36,19 @@ TEST(WindowKeys, WhatEachKeyDoes) {
     }
 }
 
+// A move stops where the window's centre would leave its monitor, at the
+// last pixel inside it.
+TEST(WindowKeys, MovesKeepTheCentreOnAMonitor) {
+    struct Row { Rect window; Point step; Point corner; };
+    const std::vector<Rect> monitors{{0, 0, 1024, 768}, {1024, 0, 2048, 768}};
+    const Row table[] = {
+        {{-95, 0, 105, 80}, {-10, 0}, {-100, 0}},    {{1940, 0, 2140, 80}, {10, 0}, {1947, 0}},
+        {{0, 720, 200, 800}, {0, 10}, {0, 727}},     {{920, 0, 1120, 80}, {10, 0}, {930, 0}},
+        {{0, -35, 200, 45}, {0, -10}, {0, -40}},
+    };
+    for (const Row& row : table) EXPECT_EQ(keyMoveTarget(row.window, row.step, monitors), row.corner);
+}
+
 // The keys on the window: start, reset, the menu at the corner, moves that
 // stop where the window's centre would leave the screen, nothing closes it,
 // and the alarm ends only a second after the window took the keyboard.
@@ -45,6 +58,7 @@ TEST(WindowKeys, OnTheCountdownWindow) {
     s.window->onKeyboardFocus(true);
     s.window->onKeyDown(key(Key::Space));
     EXPECT_TRUE(s.running());
+    s.advance(1500);
     s.window->onKeyDown(key(kR));
     EXPECT_EQ(s.running() || s.shown() != "0:00:03", false);
     for (int i = 0; i < 25; ++i) s.window->onKeyDown(key(Key::Left, true, i > 0));
@@ -176,7 +190,10 @@ TEST(HotKeys, ChosenRegisteredAndTold) {
 // window forward.
 TEST(HotKeys, ActOnTheWindow) {
     CountdownSetup s;
+    s.hotKeys = {{HotKeyAction::StartStop, {}, "Ctrl+Alt+F9"}, {HotKeyAction::Show, {}, "Ctrl+Alt+T"}};
     s.startLoaded(2);
+    EXPECT_TRUE(s.host.tooltip->ends_with("(左ドラッグ)\r\n・どのウィンドウからでもスタート/ストップ(Ctrl+Alt+F9)\r\n"
+                                          "・タイマーを前面に出す(Ctrl+Alt+T)"));
     s.window->onHotKey(HotKeyAction::StartStop);
     EXPECT_TRUE(s.running());
     s.advance(2100);
