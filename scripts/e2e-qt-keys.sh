@@ -26,9 +26,9 @@ listen() { probe events "$1" >"$out/$2.txt" & listener=$! && for _ in $(seq 50);
 step "the keys: a label named for the product; Space starts, R resets; the reader is told of each, not each second"
 start_app && xdotool click 1 sleep 1  # the window has the keyboard
 reads "残り 3分、停止中"
-listen 6 counting && xdotool key space && sleep 2.5 && shot k1-running && xdotool key r && wait "$listener" && shot k1-reset
+listen 8 counting && xdotool key space && sleep 5 && shot k1-running && xdotool key r && wait "$listener" && shot k1-reset
 [ "$(underline k1-running) $(underline k1-reset)" = "$white $back" ] || fail "Space did not start, or R did not reset"
-# Told twice in 5 s of counting: at the start and at the reset.
+# Told twice over 5 s of counting: at the start and at the reset.
 [ "$(grep -c '^object:property-change:accessible-value|' "$out/counting.txt")" = 2 ] && [ "$(wc -l <"$out/counting.txt")" = 3 ] ||
     fail "the reader was told: $(cat "$out/counting.txt")"
 reads "残り 3分、停止中"
