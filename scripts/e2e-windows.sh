@@ -119,5 +119,6 @@ X=${X#+} Y=${Y#+} W=$w && menu Up Return && ended
 
 source "$root/scripts/e2e-windows-files.sh"
 source "$root/scripts/e2e-windows-language.sh"
+source "$root/scripts/e2e-windows-keys.sh"
 source "$root/scripts/e2e-windows-timers.sh"
 echo "End-to-end: all steps passed (screenshots in $work)"

@@ -14,7 +14,7 @@ packages=(
     python3 sox zip file dpkg-dev lintian desktop-file-utils qt6-translations-l10n
     pulseaudio pulseaudio-utils
     appstream devscripts gettext locales
-    dbus python3-dbus python3-gi
+    at-spi2-core python3-pyatspi dbus dbus-daemon python3-dbus python3-gi
 )
 # Generated locales: Wine reports the Windows UI language of LANG only when
 # its locale exists (0x0411 under ja_JP.UTF-8), and the driven runs start the

@@ -17,6 +17,8 @@ echo "== Qt end-to-end run"
 "$root/scripts/e2e-qt.sh"
 echo "== Qt end-to-end run on harder desks"
 "$root/scripts/e2e-qt-desktops.sh"
+echo "== Qt end-to-end run from the keyboard, with a screen reader's view over AT-SPI"
+"$root/scripts/e2e-qt-keys.sh"
 echo "== Qt end-to-end run of the alarm's desktop notification"
 "$root/scripts/e2e-qt-notify.sh"
 

@@ -70,7 +70,7 @@ void CountdownWindow::showContextMenu(int32_t x, int32_t y) {
     const Point screen = host().clientToScreen(Point{x, y});
     // The countdown goes on while the menu is open; the command acts on it
     // as it is when the menu closes.
-    const std::optional<uint32_t> chosen = services().menus.track(menu, screen);
+    const std::optional<uint32_t> chosen = services().menus.track(menu, screen, false);
     if (chosen) onCommand(*chosen);
 }
 

@@ -11,6 +11,7 @@ void CountdownWindow::updateDisplay(bool redraw) {
     displayState_->underline = settings().underline;
     displayState_->inverted = inverted_;
     armWake(now);
+    if (const std::optional<AccessibleChange> change = speech_.next(spokenMoment(now))) host().accessibleChanged(*change);
     if (!redraw) return;
     if (displayState_->equals(lastPainted_)) return;
     host().redrawNow();

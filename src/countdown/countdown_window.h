@@ -13,6 +13,9 @@
 
 #include "countdown/alarm_notice.h"
 #include "countdown/command_line.h"
+#include "countdown/global_keys.h"
+#include "countdown/spoken_time.h"
+#include "platform/hot_keys.h"
 #include "settings/countdown_settings.h"
 #include "timekeeping/countdown_timer.h"
 #include "window/timer_window.h"
@@ -55,6 +58,13 @@ public:
     void onTimer(uint32_t id) override;
     void onCommand(uint32_t id) override;
     void onCancel() override {}
+    void onKeyDown(const KeyEvent& key) override;
+    // A global hot key, whichever window had the keyboard.
+    void onHotKey(HotKeyAction action);
+    // Named in the tooltip; set before the window opens.
+    void setHotKeys(const std::vector<HotKeyChoice>& keys);
+    std::string accessibleValue() const override;
+    int32_t accessibleSeconds() const override;
 
     void saveSettings() override;
     int32_t timeFormatMode() const override;
@@ -93,6 +103,8 @@ public:
 
 private:
     void wake();
+    SpokenMoment spokenMoment(uint32_t now) const;
+    void openMenuByKey();
     void armWake(uint32_t now);
     void restartFlashRhythm(uint32_t now);
     void playAlarmSound();
@@ -120,5 +132,6 @@ private:
     int32_t preAlarmTop_ = 0;
     std::vector<uint32_t> menuIds_{32794, 32795, 32796, 32799, 32800};
     DisplayState lastPainted_;
+    SpeechPacer speech_;
     AlarmNotice notice_;
 };

@@ -4,7 +4,7 @@
 
 ProgramStart startProgram(const std::vector<std::string>& args, ProgramOptions& options,
                           std::span<const std::string> systemLanguages) {
-    ProgramStart start{parseCommandLine(args), Texts(), {}};
+    ProgramStart start{parseCommandLine(args), Texts(), {}, {}};
     options.read();
     const std::string language = options.value("language");
     start.texts = chooseLanguage(start.line.language,
@@ -14,5 +14,6 @@ ProgramStart startProgram(const std::vector<std::string>& args, ProgramOptions& 
     for (const ProgramOptions::Refused& refused : options.refused())
         start.warnings.push_back(start.texts.format(TextId::options_bad_value,
                                                     {options.path(), refused.key, refused.value, refused.defaultValue}));
+    start.hotKeys = chosenHotKeys(options);
     return start;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "countdown/command_line.h"
+#include "countdown/global_keys.h"
 #include "resources/catalogue.h"
 #include "settings/program_options.h"
 
@@ -17,6 +18,7 @@ struct ProgramStart {
     // For the standard error, once: an options file that could not be read,
     // each value it holds that the program does not take.
     std::vector<std::string> warnings;
+    std::vector<HotKeyChoice> hotKeys;  // those the options turn on
 };
 
 // `args` without the program's own name; `options` is read here.

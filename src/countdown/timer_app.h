@@ -6,6 +6,8 @@
 #include <string>
 
 #include "countdown/command_line.h"
+#include "countdown/global_keys.h"
+#include "platform/hot_keys.h"
 #include "platform/modal_runner.h"
 #include "platform/services.h"
 #include "settings/program_options.h"
@@ -17,6 +19,8 @@ struct TimerStart {
     std::optional<std::string> name;
     FileHold* hold = nullptr;
     ProgramOptions* options = nullptr;  // read at start; the menu changes some
+    HotKeys* hotKeys = nullptr;  // registered already; their presses reach the window
+    std::vector<HotKeyChoice> hotKeyChoices;  // those it holds, named in the tooltip
 };
 
 class TimerApp {

@@ -26,6 +26,6 @@ public:
     virtual ~MenuPresenter() = default;
     // Shows the menu with its top-left corner at the screen point and tracks
     // it; the chosen command id, or nullopt when dismissed. Timers and paints
-    // go on meanwhile.
-    virtual std::optional<uint32_t> track(const MenuModel& menu, Point screen) = 0;
+    // go on meanwhile. Opened from the keyboard, its first item is selected.
+    virtual std::optional<uint32_t> track(const MenuModel& menu, Point screen, bool firstSelected) = 0;
 };

@@ -9,6 +9,9 @@
 #include "platform/geometry.h"
 #include "settings/log_font.h"
 
+// What a screen reader is told: the time it reads changed, or the time is up.
+enum class AccessibleChange { Value, TimeUp };
+
 class WindowHost {
 public:
     virtual ~WindowHost() = default;
@@ -46,6 +49,11 @@ public:
     // The title the window manager and task lists show (UTF-8); the timer
     // has none unless it is named.
     virtual void setTitle(const std::string& text) = 0;
+
+    // Brings the window forward and gives it the keyboard (a global hot key).
+    virtual void bringForward() = 0;
+    // Tells screen readers; they ask for the name and the value themselves.
+    virtual void accessibleChanged(AccessibleChange change) = 0;
 
     // Ends the window's modal run with a result (1 = OK).
     virtual void endModal(int result) = 0;

@@ -16,6 +16,8 @@
 #include "qt/qt_services.h"
 #include "qt/settings_location.h"
 #include "qt/system_language.h"
+#include "qt/timer_accessible.h"
+#include "qt/x11_hot_keys.h"
 #include "settings/window_settings.h"
 
 #ifndef QUILLASTOR_DATA_DIR
@@ -57,6 +59,7 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     installJapaneseFaceSubstitutes();
+    installTimerAccessible();
 
     const std::string dataDir = shippedFilesDir(exe, QUILLASTOR_DATA_DIR);
     setApplicationIconFile(QDir(QString::fromStdString(dataDir)).filePath("QuillastorTimer.png"));
@@ -72,8 +75,11 @@ int main(int argc, char** argv) {
     }
     services.settingsPath = launch.slot.path;
     services.startingSettingsPath = launch.slot.startingPath;
+    X11HotKeys hotKeys;
+    const HotKeyRegistration held = registerHotKeys(hotKeys, start.hotKeys, start.texts);
+    for (const std::string& warning : held.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
     QtModalRunner runner(platformServices.system);
     TimerApp timerApp;
-    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &options});
+    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &options, &hotKeys, held.held});
     return 0;
 }

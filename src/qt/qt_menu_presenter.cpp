@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QString>
+#include <QTimer>
 
 #include "qt/qt_geometry.h"
 
@@ -27,9 +28,12 @@ void fillMenu(QMenu& menu, const std::vector<MenuItem>& items) {
     }
 }
 
-std::optional<uint32_t> QtMenuPresenter::track(const MenuModel& model, Point screen) {
+std::optional<uint32_t> QtMenuPresenter::track(const MenuModel& model, Point screen, bool firstSelected) {
     QMenu menu(QApplication::activeWindow());
     fillMenu(menu, model.items);
+    // Once shown: opening a menu clears its active action.
+    if (firstSelected && !menu.actions().isEmpty())
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().constFirst()); });
     const QAction* chosen = menu.exec(toQPoint(screen));
     if (!chosen || !chosen->data().isValid()) return std::nullopt;
     return static_cast<uint32_t>(chosen->data().toUInt());

@@ -7,7 +7,7 @@
 
 class QtMenuPresenter final : public MenuPresenter {
 public:
-    std::optional<uint32_t> track(const MenuModel& menu, Point screen) override;
+    std::optional<uint32_t> track(const MenuModel& menu, Point screen, bool firstSelected) override;
 };
 
 // Fills `menu` from the model; each command action carries its id as data.

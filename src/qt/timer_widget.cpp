@@ -1,5 +1,6 @@
 #include "qt/timer_widget.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 #include "qt/qt_canvas.h"
 #include "qt/qt_geometry.h"
 #include "qt/qt_timer_instances.h"
+#include "qt/x11_hot_keys.h"
 #include "resources/dialog_texts.h"
 
 namespace {
@@ -34,6 +36,7 @@ TimerWidget::TimerWidget(WindowEvents& events, const SystemValues& system)
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);  // for the resize cursors over the band
     setWindowRole(QString::fromLatin1(kTimerWindowRole));  // how the other timers find this one
+    setFocusPolicy(Qt::StrongFocus);  // the window's keys, and a focus screen readers follow
 }
 
 TimerWidget::~TimerWidget() = default;
@@ -279,17 +282,60 @@ void TimerWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!pressInBand_) events_.mouseMove(clientPoint(event));
 }
 
-void TimerWidget::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
+namespace {
+
+Key coreKey(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return letterKey(static_cast<char>('A' + (key - Qt::Key_A)));
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return letterKey(static_cast<char>('0' + (key - Qt::Key_0)));
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return functionKey(1 + (key - Qt::Key_F1));
+    switch (key) {
+    case Qt::Key_Space: return Key::Space;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        events_.okKey();
-        break;
-    case Qt::Key_Escape:
-        events_.cancelKey();
-        break;
-    default:
+    case Qt::Key_Enter: return Key::Enter;
+    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Menu: return Key::Menu;
+    default: return Key::None;
+    }
+}
+
+}  // namespace
+
+void TimerWidget::keyPressEvent(QKeyEvent* event) {
+    const Key key = coreKey(event->key());
+    if (key == Key::None) {
         QWidget::keyPressEvent(event);
+        return;
+    }
+    // Taken here: Qt would make a context-menu event of the Menu key, and
+    // the arrows would move the focus.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    events_.key({key, mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::ControlModifier),
+                 mods.testFlag(Qt::AltModifier), event->isAutoRepeat()});
+    event->accept();
+}
+
+void TimerWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange) events_.keyboardFocus(isActiveWindow());
+    QWidget::changeEvent(event);
+}
+
+void TimerWidget::bringForward() {
+    raise();
+    activateWindow();
+    activateOnX11(*this);
+}
+
+void TimerWidget::accessibleChanged(AccessibleChange change) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent value(this, events_.accessibleSeconds());
+    QAccessible::updateAccessibility(&value);
+    if (change == AccessibleChange::TimeUp) {
+        QAccessibleEvent name(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
     }
 }
 

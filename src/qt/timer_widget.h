@@ -49,7 +49,10 @@ public:
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override;
     void setTitle(const std::string& text) override;
+    void bringForward() override;
+    void accessibleChanged(AccessibleChange change) override;
     void endModal(int result) override;
+    WindowEvents& events() const { return events_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +63,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     Point clientPoint(const QMouseEvent* event);

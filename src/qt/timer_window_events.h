@@ -21,6 +21,11 @@ public:
     bool queryEndSession() override { return window_.onQueryEndSession(true); }
     void okKey() override { window_.onOk(); }
     void cancelKey() override { window_.onCancel(); }
+    void key(const KeyEvent& key) override { window_.onKeyDown(key); }
+    void keyboardFocus(bool has) override { window_.onKeyboardFocus(has); }
+    std::string accessibleName() const override { return window_.accessibleName(); }
+    std::string accessibleValue() const override { return window_.accessibleValue(); }
+    int32_t accessibleSeconds() const override { return window_.accessibleSeconds(); }
     ColorRef bandColor() const override {
         const ColorRef back = window_.settings().backColor;
         return window_.inverted() ? invertColor(back) : back;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/canvas.h"
 #include "platform/geometry.h"
+#include "platform/key_event.h"
 
 class WindowHost;
 
@@ -25,6 +27,11 @@ public:
     virtual bool queryEndSession() = 0;
     virtual void okKey() = 0;
     virtual void cancelKey() = 0;
+    virtual void key(const KeyEvent& key) = 0;
+    virtual void keyboardFocus(bool has) = 0;
+    virtual std::string accessibleName() const = 0;
+    virtual std::string accessibleValue() const = 0;
+    virtual int32_t accessibleSeconds() const = 0;
     // Colour of the sizing band around the client area (the background as
     // currently shown, inverted during the alarm's flash phase).
     virtual ColorRef bandColor() const = 0;

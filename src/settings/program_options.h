@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/hot_key_text.h"
 #include "settings/options_file.h"
 #include "settings/settings_location.h"
 
@@ -24,8 +25,10 @@ bool isLanguageOption(std::string_view value);  // auto, or a language built in
 bool isOnOff(std::string_view value);
 
 // Every option the program reads, with its default; both Readmes name each.
-inline constexpr std::array<OptionKey, 2> kOptionKeys{{
+inline constexpr std::array<OptionKey, 4> kOptionKeys{{
     {"language", "auto", isLanguageOption},
+    {"hotkey_start_stop", "Ctrl+Alt+Shift+Space", isHotKeyOption},
+    {"hotkey_show", "Ctrl+Alt+Shift+T", isHotKeyOption},
     {"notify", "on", isOnOff},
 }};
 

@@ -9,6 +9,7 @@
 #include "countdown/timer_app.h"
 #include "countdown/timer_launch.h"
 #include "settings/window_settings.h"
+#include "win32/hot_keys_win32.h"
 #include "win32/wide_text.h"
 #include "win32/win32_platform.h"
 
@@ -95,7 +96,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     paths.startingSettingsPath = launch.slot.startingPath;
     initCommonControls();
     Win32Platform platform(paths, start.texts);
+    Win32HotKeys hotKeys;
+    const HotKeyRegistration held = registerHotKeys(hotKeys, start.hotKeys, start.texts);
+    for (const std::string& warning : held.warnings) print(warning + "\n", STD_ERROR_HANDLE);
     TimerApp app;
-    app.run(platform.services(), platform.modalRunner(), {line.start, line.name, launch.slot.hold.get(), &options});
+    app.run(platform.services(), platform.modalRunner(),
+            {line.start, line.name, launch.slot.hold.get(), &options, &hotKeys, held.held});
     return 0;
 }

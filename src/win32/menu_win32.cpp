@@ -33,8 +33,11 @@ MenuHandle buildPopupMenu(const MenuModel& model) {
     return menu;
 }
 
-std::optional<uint32_t> Win32MenuPresenter::track(const MenuModel& model, Point screen) {
+std::optional<uint32_t> Win32MenuPresenter::track(const MenuModel& model, Point screen, bool firstSelected) {
     const MenuHandle menu = buildPopupMenu(model);
+    // The menu's loop takes the queued Down as its first key, as a menu
+    // opened from the keyboard selects its first item.
+    if (firstSelected) PostMessageW(owners_.current(), WM_KEYDOWN, VK_DOWN, 0);
     const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                                          screen.x, screen.y, 0, owners_.current(), nullptr));
     if (chosen == 0) return std::nullopt;

@@ -12,7 +12,7 @@ MenuHandle buildPopupMenu(const MenuModel& model);
 class Win32MenuPresenter final : public MenuPresenter {
 public:
     explicit Win32MenuPresenter(const OwnerWindows& owners) : owners_(owners) {}
-    std::optional<uint32_t> track(const MenuModel& menu, Point screen) override;
+    std::optional<uint32_t> track(const MenuModel& menu, Point screen, bool firstSelected) override;
 
 private:
     const OwnerWindows& owners_;

@@ -6,7 +6,9 @@
 
 #include "win32/gdi_canvas.h"
 #include "win32/gdi_handles.h"
+#include "win32/keys_win32.h"
 #include "win32/system_win32.h"
+#include "win32/timer_accessible_win32.h"
 #include "win32/timer_instances_win32.h"
 #include "win32/window_host_win32.h"
 #include "window/timer_window.h"
@@ -69,6 +71,23 @@ INT_PTR onCommand(TimerWindow& timer, WPARAM wParam) {
     else
         timer.onCommand(id);
     return TRUE;
+}
+
+// The screen reader's texts, asked of the core while the window lives.
+AccessibleTexts timerTexts(HWND window) {
+    const auto* run = IsWindow(window) ? reinterpret_cast<TimerRun*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
+    if (!run) return {};
+    return {run->timer.accessibleName(), run->timer.accessibleValue()};
+}
+
+// Shift+F10 and the menu key come as WM_CONTEXTMENU, which the system makes
+// of them; the other keys go to the core as they are.
+INT_PTR onKey(TimerWindow& timer, UINT message, WPARAM wParam, LPARAM lParam) {
+    const KeyEvent key = keyEventOf(wParam, lParam);
+    const bool menuKey = key.key == Key::Menu || (key.key == functionKey(10) && key.shift);
+    if (key.key == Key::None || menuKey) return FALSE;
+    timer.onKeyDown(key);
+    return message == WM_KEYDOWN;  // Alt's keys (Alt+F4) keep their default processing
 }
 
 INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -146,6 +165,23 @@ INT_PTR CALLBACK timerDialogProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;  // no drag icon
     case WM_COMMAND:
         return onCommand(timer, wParam);
+    // Every key reaches the window, Enter and Escape as keys, not as IDOK
+    // and IDCANCEL.
+    case WM_GETDLGCODE:
+        return answer(window, DLGC_WANTALLKEYS);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        return onKey(timer, message, wParam, lParam);
+    case WM_CONTEXTMENU:  // from the keyboard; a click's comes with a point and is the buttons' business
+        if (lParam != -1) return FALSE;
+        timer.onKeyDown({Key::Menu});
+        return TRUE;
+    case WM_ACTIVATE:
+        timer.onKeyboardFocus(LOWORD(wParam) != WA_INACTIVE);
+        return FALSE;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) != OBJID_CLIENT) return FALSE;
+        return answer(window, answerAccessibleObject(window, wParam, timerTexts));
     default:
         return FALSE;
     }

@@ -91,4 +91,15 @@ void Win32WindowHost::createTooltip(const std::string& text) {
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// A hot key's press lets this process take the foreground.
+void Win32WindowHost::bringForward() {
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    SetForegroundWindow(window_);
+}
+
+void Win32WindowHost::accessibleChanged(AccessibleChange change) {
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    if (change == AccessibleChange::TimeUp) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+}
+
 void Win32WindowHost::endModal(int result) { EndDialog(window_, result); }

@@ -35,6 +35,8 @@ public:
     LogFont dialogFont() const override;
     void createTooltip(const std::string& text) override;
     void setTitle(const std::string& text) override;
+    void bringForward() override;
+    void accessibleChanged(AccessibleChange change) override;
 
     void endModal(int result) override;
 

@@ -12,9 +12,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/geometry.h"
+#include "platform/key_event.h"
 #include "platform/services.h"
 #include "platform/window_host.h"
 #include "settings/settings_location.h"
@@ -50,6 +52,10 @@ public:
     virtual void onTimer(uint32_t id) = 0;
     virtual void onCommand(uint32_t id) = 0;
     bool onQueryEndSession(bool defaultAnswer);
+    // Keys while the window has the keyboard (window_keys.h); the backend
+    // reports when it gains and loses it.
+    void onKeyboardFocus(bool has);
+    virtual void onKeyDown(const KeyEvent& key) = 0;
     void onOk() {}              // Enter does nothing
     virtual void onCancel() {}  // Escape (and Alt+F4) do nothing
 
@@ -67,6 +73,12 @@ public:
     virtual std::string versionString() const = 0;
     virtual std::unique_ptr<DisplayState> createDisplayState() = 0;
     virtual std::unique_ptr<WindowSettings> createSettings() = 0;
+
+    // What a screen reader reads: the window's name (the title, or the
+    // product for a timer without one) and the time in words, as of now.
+    std::string accessibleName() const;
+    virtual std::string accessibleValue() const = 0;
+    virtual int32_t accessibleSeconds() const = 0;  // the shown time, for value interfaces
 
     WindowSettings& settings() { return *settings_; }
     const DisplayState& displayState() const { return *displayState_; }
@@ -90,6 +102,10 @@ protected:
     void toggleUnderline();
     void toggleAutoFit();
     void setupTooltip(const std::string& name, const std::string& version);
+    // How long the window has had the keyboard; 0 when it has not.
+    uint32_t keyboardHeldMs() const;
+    // A key's move of the window, kept on the monitors as a drag keeps it.
+    void moveByKey(Point step);
     // The product, or a named timer's name before it.
     std::string windowTitle() const;
     LogFont boldDialogFont();
@@ -112,6 +128,8 @@ protected:
     int32_t clickCount_ = -1;
     bool inverted_ = false;
     bool sizingGuard_ = true;
+    std::optional<uint32_t> keyboardSince_;  // tick at which the window took the keyboard
+    std::vector<std::string> hotKeyLines_;   // the tooltip's lines under the gestures
 
 private:
     Services& services_;

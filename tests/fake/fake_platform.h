@@ -128,8 +128,8 @@ struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
         return answer;
     }
     std::optional<ColorRef> chooseColor(ColorRef) override { return opened.push_back("color"), color; }
-    std::optional<uint32_t> track(const MenuModel& menu, Point screen) override {
-        menus.push_back(menu), menuPoints.push_back(screen);
+    std::optional<uint32_t> track(const MenuModel& menu, Point screen, bool firstSelected) override {
+        menus.push_back(menu), menuPoints.push_back(screen), menuByKey.push_back(firstSelected);
         return menuChoice;
     }
     int runSetTime(SetTimeDialog& d) override { return opened.push_back("setTime"), onSetTime ? onSetTime(d) : kDialogCancel; }
@@ -144,6 +144,7 @@ struct FakeDialogs : CommonDialogs, MenuPresenter, DialogRunner {
     std::optional<uint32_t> menuChoice;   // nullopt: dismissed
     std::vector<MenuModel> menus;
     std::vector<Point> menuPoints;
+    std::vector<bool> menuByKey;  // opened with the first item selected
     std::function<int(SetTimeDialog&)> onSetTime;
     std::function<int(RegisteredTimesDialog&)> onRegisteredTimes;
     std::vector<std::string> opened;  // "font", "color", "setTime", "registeredTimes"
@@ -188,6 +189,11 @@ public:
     void createTooltip(const std::string& text) override { log.push_back("tooltip"); tooltip = text; }
     void setTitle(const std::string& text) override { title = text; }
     void endModal(int result) override { endResult = result; }
+    void bringForward() override { log.push_back("forward"); }
+    // "value at 61000" or "time up at 181000", in virtual ms.
+    void accessibleChanged(AccessibleChange c) override {
+        spoken.push_back((c == AccessibleChange::TimeUp ? "time up at " : "value at ") + std::to_string(t_));
+    }
 
     uint32_t tickBase = 1000;  // the tick count at virtual time 0
     Rect rect{100, 100, 300, 180};
@@ -202,6 +208,7 @@ public:
     std::vector<std::string> log;
     RecordingCanvas canvas;          // the last paint
     std::vector<std::string> texts;  // every painted text, in order
+    std::vector<std::string> spoken;  // what screen readers were told
 
 private:
     struct Timer { uint32_t periodMs; uint64_t due; uint64_t sequence; };

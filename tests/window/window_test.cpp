@@ -22,6 +22,9 @@ public:
         if (id == kClickTimerId) endClickSequence();
     }
     void onCommand(uint32_t) override {}
+    void onKeyDown(const KeyEvent&) override {}
+    std::string accessibleValue() const override { return {}; }
+    int32_t accessibleSeconds() const override { return 0; }
     void saveSettings() override {}
     int32_t timeFormatMode() const override { return kClockFormatMode; }
     void showContextMenu(int32_t, int32_t) override {}

@@ -1,0 +1,24 @@
+#include "countdown/global_keys.h"
+
+#include <optional>
+
+std::vector<HotKeyChoice> chosenHotKeys(const ProgramOptions& options) {
+    std::vector<HotKeyChoice> choices;
+    for (const auto& [action, name] : {std::pair{HotKeyAction::StartStop, "hotkey_start_stop"},
+                                       std::pair{HotKeyAction::Show, "hotkey_show"}}) {
+        const std::string text = options.value(name);
+        if (const std::optional<HotKey> key = parseHotKey(text)) choices.push_back({action, *key, text});
+    }
+    return choices;
+}
+
+HotKeyRegistration registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts) {
+    HotKeyRegistration registration;
+    for (const HotKeyChoice& choice : choices) {
+        if (keys.add(choice.key, choice.action))
+            registration.held.push_back(choice);
+        else
+            registration.warnings.push_back(texts.format(TextId::hotkeys_unavailable, {choice.text}));
+    }
+    return registration;
+}
