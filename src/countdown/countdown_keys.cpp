@@ -39,15 +39,6 @@ void CountdownWindow::onHotKey(HotKeyAction action) {
         toggleStartStop();
 }
 
-void CountdownWindow::setHotKeys(const std::vector<HotKeyChoice>& keys) {
-    std::vector<std::string> lines;
-    for (const HotKeyChoice& choice : keys) {
-        const TextId line = choice.action == HotKeyAction::Show ? TextId::tooltip_hotkey_show : TextId::tooltip_hotkey_start_stop;
-        lines.push_back(services().texts.format(line, {choice.text}));
-    }
-    hotKeyLines_ = std::move(lines);
-}
-
 SpokenMoment CountdownWindow::spokenMoment(uint32_t now) const {
     SpokenState state = SpokenState::Idle;
     if (alarmActive_)

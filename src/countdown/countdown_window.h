@@ -61,8 +61,6 @@ public:
     void onKeyDown(const KeyEvent& key) override;
     // A global hot key, whichever window had the keyboard.
     void onHotKey(HotKeyAction action);
-    // Named in the tooltip; set before the window opens.
-    void setHotKeys(const std::vector<HotKeyChoice>& keys);
     std::string accessibleValue() const override;
     int32_t accessibleSeconds() const override;
 

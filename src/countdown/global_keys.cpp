@@ -12,13 +12,9 @@ std::vector<HotKeyChoice> chosenHotKeys(const ProgramOptions& options) {
     return choices;
 }
 
-HotKeyRegistration registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts) {
-    HotKeyRegistration registration;
-    for (const HotKeyChoice& choice : choices) {
-        if (keys.add(choice.key, choice.action))
-            registration.held.push_back(choice);
-        else
-            registration.warnings.push_back(texts.format(TextId::hotkeys_unavailable, {choice.text}));
-    }
-    return registration;
+std::vector<std::string> registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts) {
+    std::vector<std::string> warnings;
+    for (const HotKeyChoice& choice : choices)
+        if (!keys.add(choice.key, choice.action)) warnings.push_back(texts.format(TextId::hotkeys_unavailable, {choice.text}));
+    return warnings;
 }

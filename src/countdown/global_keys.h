@@ -19,10 +19,5 @@ struct HotKeyChoice {
 // The keys that are on (an empty value turns one off).
 std::vector<HotKeyChoice> chosenHotKeys(const ProgramOptions& options);
 
-struct HotKeyRegistration {
-    std::vector<HotKeyChoice> held;     // what the tooltip names
-    std::vector<std::string> warnings;  // for those that could not be had
-};
-
-// Registers each choice.
-HotKeyRegistration registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts);
+// Registers each choice; the warnings for those that could not be had.
+std::vector<std::string> registerHotKeys(HotKeys& keys, const std::vector<HotKeyChoice>& choices, const Texts& texts);

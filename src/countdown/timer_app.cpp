@@ -10,7 +10,6 @@ bool TimerApp::run(Services& services, ModalRunner& runner, const TimerStart& st
         window.setStartTime(start.time);
         window.setTimerName(start.name);
         window.useOptions(start.options);
-        window.setHotKeys(start.hotKeyChoices);
         if (start.hold) start.hold->setReceiver([&window](const std::string& message) { window.receiveMessage(message); });
         if (start.hotKeys) start.hotKeys->setReceiver([&window](HotKeyAction action) { window.onHotKey(action); });
         runner.runModal(window);

@@ -20,7 +20,6 @@ struct TimerStart {
     FileHold* hold = nullptr;
     ProgramOptions* options = nullptr;  // read at start; the menu changes some
     HotKeys* hotKeys = nullptr;  // registered already; their presses reach the window
-    std::vector<HotKeyChoice> hotKeyChoices;  // those it holds, named in the tooltip
 };
 
 class TimerApp {

@@ -76,10 +76,10 @@ int main(int argc, char** argv) {
     services.settingsPath = launch.slot.path;
     services.startingSettingsPath = launch.slot.startingPath;
     X11HotKeys hotKeys;
-    const HotKeyRegistration held = registerHotKeys(hotKeys, start.hotKeys, start.texts);
-    for (const std::string& warning : held.warnings) std::fprintf(stderr, "%s\n", warning.c_str());
+    const std::vector<std::string> warnings = registerHotKeys(hotKeys, start.hotKeys, start.texts);
+    for (const std::string& warning : warnings) std::fprintf(stderr, "%s\n", warning.c_str());
     QtModalRunner runner(platformServices.system);
     TimerApp timerApp;
-    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &options, &hotKeys, held.held});
+    timerApp.run(services, runner, {command.start, command.name, launch.slot.hold.get(), &options, &hotKeys});
     return 0;
 }

@@ -23,7 +23,7 @@ public:
     void cancelKey() override { window_.onCancel(); }
     void key(const KeyEvent& key) override { window_.onKeyDown(key); }
     void keyboardFocus(bool has) override { window_.onKeyboardFocus(has); }
-    std::string accessibleName() const override { return window_.accessibleName(); }
+    std::string accessibleName() const override { return window_.windowTitle(); }
     std::string accessibleValue() const override { return window_.accessibleValue(); }
     int32_t accessibleSeconds() const override { return window_.accessibleSeconds(); }
     ColorRef bandColor() const override {

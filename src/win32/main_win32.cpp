@@ -97,10 +97,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     initCommonControls();
     Win32Platform platform(paths, start.texts);
     Win32HotKeys hotKeys;
-    const HotKeyRegistration held = registerHotKeys(hotKeys, start.hotKeys, start.texts);
-    for (const std::string& warning : held.warnings) print(warning + "\n", STD_ERROR_HANDLE);
+    const std::vector<std::string> warnings = registerHotKeys(hotKeys, start.hotKeys, start.texts);
+    for (const std::string& warning : warnings) print(warning + "\n", STD_ERROR_HANDLE);
     TimerApp app;
     app.run(platform.services(), platform.modalRunner(),
-            {line.start, line.name, launch.slot.hold.get(), &options, &hotKeys, held.held});
+            {line.start, line.name, launch.slot.hold.get(), &options, &hotKeys});
     return 0;
 }

@@ -77,7 +77,7 @@ INT_PTR onCommand(TimerWindow& timer, WPARAM wParam) {
 AccessibleTexts timerTexts(HWND window) {
     const auto* run = IsWindow(window) ? reinterpret_cast<TimerRun*>(GetWindowLongPtrW(window, DWLP_USER)) : nullptr;
     if (!run) return {};
-    return {run->timer.accessibleName(), run->timer.accessibleValue()};
+    return {run->timer.windowTitle(), run->timer.accessibleValue()};
 }
 
 // Shift+F10 and the menu key come as WM_CONTEXTMENU, which the system makes

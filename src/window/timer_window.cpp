@@ -51,10 +51,6 @@ void TimerWindow::setupTooltip(const std::string& name, const std::string& versi
         text += kTooltipLineBreak;
         text += texts[line];
     }
-    for (const std::string& line : hotKeyLines_) {
-        text += kTooltipLineBreak;
-        text += line;
-    }
     host().createTooltip(text);
 }
 

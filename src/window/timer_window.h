@@ -74,9 +74,10 @@ public:
     virtual std::unique_ptr<DisplayState> createDisplayState() = 0;
     virtual std::unique_ptr<WindowSettings> createSettings() = 0;
 
-    // What a screen reader reads: the window's name (the title, or the
-    // product for a timer without one) and the time in words, as of now.
-    std::string accessibleName() const;
+    // The product, or a named timer's name before it: the title a named timer
+    // shows, and the name a screen reader reads for every timer.
+    std::string windowTitle() const;
+    // What a screen reader reads as the value: the time in words, as of now.
     virtual std::string accessibleValue() const = 0;
     virtual int32_t accessibleSeconds() const = 0;  // the shown time, for value interfaces
 
@@ -106,8 +107,6 @@ protected:
     uint32_t keyboardHeldMs() const;
     // A key's move of the window, kept on the monitors as a drag keeps it.
     void moveByKey(Point step);
-    // The product, or a named timer's name before it.
-    std::string windowTitle() const;
     LogFont boldDialogFont();
     void drawContent(Canvas& canvas, Rect rect);
     // A timer with no place of its own opens where it hides no other timer.
@@ -129,7 +128,6 @@ protected:
     bool inverted_ = false;
     bool sizingGuard_ = true;
     std::optional<uint32_t> keyboardSince_;  // tick at which the window took the keyboard
-    std::vector<std::string> hotKeyLines_;   // the tooltip's lines under the gestures
 
 private:
     Services& services_;

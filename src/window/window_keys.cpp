@@ -66,7 +66,3 @@ void TimerWindow::moveByKey(Point step) {
     const Point corner = keyMoveTarget(host().windowRect(), step, services_.system.monitorRects());
     moveWindowTo(host(), corner.x, corner.y);
 }
-
-std::string TimerWindow::accessibleName() const {
-    return timerName_ ? services_.texts.format(TextId::window_title_named, {*timerName_, productName()}) : productName();
-}

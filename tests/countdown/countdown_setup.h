@@ -14,7 +14,6 @@ struct CountdownSetup {
     FakePlatform platform;
     std::optional<CountdownWindow> window;
     FakeWindow& host = platform.window;
-    std::vector<HotKeyChoice> hotKeys;  // those the timer holds
 
     // `stored` (when given) is written as the settings file first.
     void start(CountdownSettings* stored = nullptr, std::optional<StartTime> startTime = std::nullopt) {
@@ -22,7 +21,6 @@ struct CountdownSetup {
         window.emplace(platform.services);
         window->createStateObjects();
         window->setStartTime(startTime);
-        window->setHotKeys(hotKeys);
         host.attach(*window);
         window->onSize(host.clientSize().cx, host.clientSize().cy);
         window->onInitDialog();

