@@ -32,6 +32,7 @@ TEST(AlarmNotice, PostedAtZeroAndWithdrawnWhenTheAlarmEndsAnotherWay) {
     const std::pair<const char*, std::function<void(NoticeSetup&)>> table[] = {
         {"a click", [](NoticeSetup& s) { s.press(); }},
         {"a right click", [](NoticeSetup& s) { s.window->onRButtonDown(s.kAt); }},
+        {"a key", [](NoticeSetup& s) { s.window->onKeyboardFocus(true), s.host.skip(1000), s.window->onKeyDown({Key::Space}); }},
         {"Exit", [](NoticeSetup& s) { s.command(kCmdExit); }},
         {"a log-off", [](NoticeSetup& s) { s.window->onQueryEndSession(true); }},
     };
