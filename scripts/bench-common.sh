@@ -49,11 +49,11 @@ stop() { kill "$1" 2>/dev/null || true; wait "$1" 2>/dev/null || true; }
 
 # The pointer then leaves for a corner, as a user's would: a resting pointer
 # would keep the tooltip's own timers running.
-double_click_window() {  # window id
+double_click_window() {  # window id [clicks]
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
     sleep 0.2
-    xdotool click --repeat 2 --delay 120 1 sleep 0.2 mousemove 1000 740
+    xdotool click --repeat "${2:-2}" --delay 120 1 sleep 0.2 mousemove 1000 740
 }
 
 # The sources of an earlier revision (BASELINE), unpacked under build/.
