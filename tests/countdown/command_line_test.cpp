@@ -61,6 +61,7 @@ const Row kRows[] = {
     {"ClockHour24",       {"--at", "24:00"},      Action::Error, std::nullopt,                "「24:00」は時刻として"},
     {"ClockWithSeconds",  {"--at", "1:00:00"},    Action::Error, std::nullopt,                "「1:00:00」は時刻として"},
     {"ClockBareNumber",   {"--at", "15"},         Action::Error, std::nullopt,                "「15」は時刻として"},
+    {"ClockLongHour",     {"--at", "015:30"},     Action::Error, std::nullopt,                "「015:30」は時刻として"},
     {"ClockMissing",      {"--at"},               Action::Error, std::nullopt,                "「--at」のあとに時刻"},
     {"Named",             {"--name", "tea", "5"}, Action::Run,   StartTime{300, false},       "", "tea"},
     {"NamedJoined",       {"--name=お茶"},        Action::Run,   std::nullopt,                "", "お茶"},
